@@ -1,0 +1,217 @@
+// Every transition of the edit modes, with the prompt and the five buttons
+// the user then sees.
+
+#include "editor_fixture.h"
+
+#include <functional>
+
+namespace vrex {
+namespace {
+
+using testing::EditorTest;
+
+// The modes overlap in their flags; the more specific one names the state.
+std::string modeOf(const Editor& e)
+{
+    const ModeFlags& m = e.modes;
+    if (m.EditOrDeletePending)
+        return "Edit-or-delete";
+    if (m.DraggingPoint && !m.PointEditing)
+        return "Dragging";
+    if (m.PointEditing)
+        return "Point editing";
+    if (m.AddingLine)
+        return "Adding";
+    if (m.SelectingLine)
+        return m.LineChosen && e.controls.Button2.Enabled ? "Selecting, line on offer" : "Selecting";
+    if (m.ReadyForCommand)
+        return "Idle";
+    return "?";
+}
+
+std::string buttonsOf(const ControlState& c)
+{
+    std::string out;
+    for (const ButtonState* b : {&c.Button1, &c.Button2, &c.Button3, &c.Button4, &c.Cancel})
+        out += (out.empty() ? "" : " | ") + std::string(b->Enabled ? "on " : "off ") + b->Caption;
+    return out;
+}
+
+//  line 1:  (100,100)-----(200,150)-----(300,120); a click at (150,130) is
+//  inside its box and nearest the middle of its first segment.
+struct Transition {
+    const char* name;
+    std::function<void(EditorTest&)> reach; // from the started editor to the mode under test
+    std::function<void(EditorTest&)> event;
+    const char* mode;
+    const char* prompt;
+    const char* buttons;
+};
+
+class ModeTransitions : public EditorTest {
+public:
+    void TestBody() override {}
+    using EditorTest::addLine;
+    using EditorTest::tap;
+    Editor& ed() { return editor; }
+};
+
+const char* const Idle1 = "on Add a new line | on Modify a Line | off Done adding Line | off 4)  Delete_Right_No | off Cancel ";
+
+void withLine(EditorTest& t) { static_cast<ModeTransitions&>(t).addLine({{100, 100}, {200, 150}, {300, 120}}); }
+void selecting(EditorTest& t)
+{
+    withLine(t);
+    Button2Pressed(static_cast<ModeTransitions&>(t).ed());
+}
+void onOffer(EditorTest& t)
+{
+    selecting(t);
+    static_cast<ModeTransitions&>(t).tap(150, 130);
+}
+void editOrDelete(EditorTest& t)
+{
+    onOffer(t);
+    Button2Pressed(static_cast<ModeTransitions&>(t).ed());
+}
+void pointEditing(EditorTest& t)
+{
+    editOrDelete(t);
+    Button3Pressed(static_cast<ModeTransitions&>(t).ed());
+}
+void dragging(EditorTest& t)
+{
+    pointEditing(t);
+    static_cast<ModeTransitions&>(t).tap(150, 130);
+}
+void press(void (*button)(Editor&), EditorTest& t) { button(static_cast<ModeTransitions&>(t).ed()); }
+
+const Transition Transitions[] = {
+    {"idle, button 1 starts adding", [](EditorTest&) {}, [](EditorTest& t) { press(Button1Pressed, t); }, "Adding",
+     "Generating a new Line - click to add line points --> To finalize push 'Done adding Line`",
+     "off Add a new line | off 2) Select_Un/Assign_Yes | on Done adding Line | off 4)  Delete_Right_No | on Cancel "},
+    {"idle, button 2 starts selecting", withLine, [](EditorTest& t) { press(Button2Pressed, t); }, "Selecting",
+     "Click repeatedly in line area to find Line --> to finalize push `Select This line` button",
+     "off Add a new line | off Select This Line | off Done adding Line | off 4)  Delete_Right_No | on Cancel "},
+    {"adding, a click appends and stays", [](EditorTest& t) { press(Button1Pressed, t); },
+     [](EditorTest& t) { static_cast<ModeTransitions&>(t).tap(10, 10, 4); }, "Adding",
+     "Generating a new Line - click to add line points --> To finalize push 'Done adding Line`",
+     "off Add a new line | off 2) Select_Un/Assign_Yes | on Done adding Line | off 4)  Delete_Right_No | on Cancel "},
+    {"adding, button 3 finishes", [](EditorTest& t) { press(Button1Pressed, t); },
+     [](EditorTest& t) { press(Button3Pressed, t); }, "Idle", "waiting for your next activity",
+     "on Add a new line | on Modify a Line | off Done adding Line | off 4)  Delete_Right_No | off Cancel "},
+    {"adding, cancel discards", [](EditorTest& t) { press(Button1Pressed, t); },
+     [](EditorTest& t) { press(CancelPressed, t); }, "Idle", "waiting for your next activity",
+     "on Add a new line | off 2) Select_Un/Assign_Yes | off Done adding Line | off 4)  Delete_Right_No | off Cancel "},
+    {"selecting, a click inside a line offers it", selecting,
+     [](EditorTest& t) { static_cast<ModeTransitions&>(t).tap(150, 130); }, "Selecting, line on offer",
+     "Click repeatedly in line area to find Line --> to finalize push `Select This line` button",
+     "off Add a new line | on Select this Line | off Done adding Line | off 4)  Delete_Right_No | on Cancel "},
+    {"selecting, a click outside every line finds none", selecting,
+     [](EditorTest& t) { static_cast<ModeTransitions&>(t).tap(500, 400); }, "Selecting",
+     "Click repeatedly in line area to find Line --> to finalize push `Select This line` button",
+     "off Add a new line | off  -- --- -- | off Done adding Line | off 4)  Delete_Right_No | on Cancel "},
+    {"line on offer, button 2 offers edit or delete", onOffer, [](EditorTest& t) { press(Button2Pressed, t); },
+     "Edit-or-delete", "Push `Edit a Point` button   OR  `Delete this Line` button",
+     "off Add a new line | off Select this Line | on Edit a line point | on Delete this Line | on Cancel "},
+    {"edit or delete, button 3 starts point editing", editOrDelete, [](EditorTest& t) { press(Button3Pressed, t); },
+     "Point editing",
+     "Move Pt: LEFT_CLICK, release, move, reclick ---- New Pt: LEFT_CLICK Between pts ---- Delete Pt: RIGHT_CLICK "
+     "----- and  `done`",
+     "off Add a new line | off Select this Line | on Done point editing | off Delete this Line | on Cancel "},
+    {"edit or delete, button 4 deletes the line", editOrDelete, [](EditorTest& t) { press(Button4Pressed, t); },
+     "Idle", "Done Deleting a Line",
+     "on Add a new line | off Select this Line | off Edit a line point | off Delete this Line | off Cancel "},
+    {"edit or delete, a click withdraws the choice", editOrDelete,
+     [](EditorTest& t) { static_cast<ModeTransitions&>(t).tap(150, 130); }, "Selecting, line on offer",
+     "Push `Edit a Point` button   OR  `Delete this Line` button",
+     "off Add a new line | on Select this Line | on Edit a line point | on Delete this Line | on Cancel "},
+    {"point editing, a left click picks a vertex up", pointEditing,
+     [](EditorTest& t) { static_cast<ModeTransitions&>(t).tap(150, 130); }, "Dragging",
+     "Move Pt: LEFT_CLICK, release, move, reclick ---- New Pt: LEFT_CLICK Between pts ---- Delete Pt: RIGHT_CLICK "
+     "----- and  `done`",
+     "off Add a new line | on Select this Line | on Done point editing | off Delete this Line | on Cancel "},
+    {"point editing, button 3 ends it", pointEditing, [](EditorTest& t) { press(Button3Pressed, t); }, "Idle",
+     "Done with Pointing Editing",
+     "on Add a new line | on Modify a Line | off Done point editing | off Delete this Line | off Cancel "},
+    {"point editing, a click outside the line ends it", pointEditing,
+     [](EditorTest& t) { static_cast<ModeTransitions&>(t).tap(500, 400); }, "Selecting",
+     "Move Pt: LEFT_CLICK, release, move, reclick ---- New Pt: LEFT_CLICK Between pts ---- Delete Pt: RIGHT_CLICK "
+     "----- and  `done`",
+     "off Add a new line | off  -- --- -- | off Done point editing | off Delete this Line | on Cancel "},
+    {"point editing, button 2 offers the line found by the last click",
+     [](EditorTest& t) {
+         pointEditing(t);
+         static_cast<ModeTransitions&>(t).tap(150, 130, 2);
+     },
+     [](EditorTest& t) { press(Button2Pressed, t); },
+     "Edit-or-delete", "Push `Edit a Point` button   OR  `Delete this Line` button",
+     "off Add a new line | off Select this Line | on Edit a line point | on Delete this Line | on Cancel "},
+    {"dragging, a click drops the vertex", dragging,
+     [](EditorTest& t) { static_cast<ModeTransitions&>(t).tap(160, 130); }, "Point editing",
+     "Move Pt: LEFT_CLICK, release, move, reclick ---- New Pt: LEFT_CLICK Between pts ---- Delete Pt: RIGHT_CLICK "
+     "----- and  `done`",
+     "off Add a new line | on Select this Line | on Done point editing | off Delete this Line | on Cancel "},
+    {"dragging, button 3 does nothing", dragging, [](EditorTest& t) { press(Button3Pressed, t); }, "Dragging",
+     "Move Pt: LEFT_CLICK, release, move, reclick ---- New Pt: LEFT_CLICK Between pts ---- Delete Pt: RIGHT_CLICK "
+     "----- and  `done`",
+     "off Add a new line | on Select this Line | on Done point editing | off Delete this Line | on Cancel "},
+    {"selecting, cancel returns to idle", selecting, [](EditorTest& t) { press(CancelPressed, t); }, "Idle",
+     "waiting for your next activity", Idle1},
+    {"edit or delete, cancel returns to idle", editOrDelete, [](EditorTest& t) { press(CancelPressed, t); }, "Idle",
+     "waiting for your next activity",
+     "on Add a new line | on Modify a Line | off Edit a line point | off Delete this Line | off Cancel "},
+    {"dragging, cancel returns to idle and ends the drag", dragging, [](EditorTest& t) { press(CancelPressed, t); },
+     "Idle", "waiting for your next activity",
+     "on Add a new line | on Modify a Line | off Done point editing | off Delete this Line | off Cancel "},
+};
+
+TEST(EditModes, EachTransitionShowsItsPromptAndButtons)
+{
+    for (const Transition& row : Transitions) {
+        SCOPED_TRACE(row.name);
+        ModeTransitions t;
+        row.reach(t);
+        row.event(t);
+        EXPECT_EQ(modeOf(t.ed()), row.mode);
+        EXPECT_EQ(t.ed().controls.UserMustSee, row.prompt);
+        EXPECT_EQ(buttonsOf(t.ed().controls), row.buttons);
+    }
+}
+
+class CommandButtons : public EditorTest {};
+
+TEST_F(CommandButtons, StartUpLeavesTheDesignedCaptionsOfTheIdleButtons)
+{
+    EXPECT_EQ(buttonsOf(editor.controls),
+              "on Add a new line | off 2) Select_Un/Assign_Yes | off 3)    Edit_Done | off 4)  Delete_Right_No | "
+              "off Cancel ");
+    EXPECT_EQ(editor.controls.UserMustSee, "waiting for your next activity");
+    EXPECT_EQ(editor.controls.ConcludingInfo, "Concluding info  for user...");
+    EXPECT_EQ(editor.controls.Label21, "Label21");
+    EXPECT_EQ(editor.drawing.MarkerUnitY, editor.drawing.MarkerUnitX);
+}
+
+TEST_F(CommandButtons, FinishingALineReportsItInTheStatusLine)
+{
+    addLine({});
+    EXPECT_EQ(editor.controls.ConcludingInfo, "Action completed... Done with creating a new Line");
+    EXPECT_EQ(editor.store.CadLineCount, 1); // a line without vertices stays
+}
+
+TEST_F(CommandButtons, ReturnToIdleEndsPointEditingSoLaterClicksEditNothing)
+{
+    addLine({{100, 100}, {200, 150}, {300, 120}});
+    Button2Pressed(editor);
+    tap(150, 130);
+    Button2Pressed(editor);
+    Button3Pressed(editor);
+    CancelPressed(editor);
+    Button1Pressed(editor);
+    tap(210, 140, 2); // a right click would have deleted a vertex of line 1
+    EXPECT_EQ(lineVertices(1), (std::vector<std::pair<int, int>>{{100, 100}, {200, 150}, {300, 120}}));
+    EXPECT_EQ(lineVertices(2), (std::vector<std::pair<int, int>>{{210, 140}}));
+}
+
+} // namespace
+} // namespace vrex
