@@ -1,0 +1,98 @@
+#include "model/line_edit.h"
+
+#include "shell/command_buttons.h"
+#include "shell/editor.h"
+
+namespace vrex {
+
+void NewLine(Editor& editor)
+{
+    PolylineStore& store = editor.store;
+    if (store.CadLineCount >= MaxLines) {
+        ResetCommandState(editor);
+        editor.controls.UserMustSee = "Too many general Lines --- Max allowable is 43";
+        return;
+    }
+    store.CadLineCount = addInteger(store.CadLineCount, 1);
+    const Integer n = store.CadLineCount;
+    CadLine& line = store.CadLines[n];
+    line.LineNumber = n;
+    line.Active = true;
+    line.PointCount = 0;
+    line.LineType = "UN";
+    store.SelectedLine = n;
+}
+
+void AppendPoint(Editor& editor)
+{
+    PolylineStore& store = editor.store;
+    if (store.CadLineCount < 1)
+        return; // no line is open
+    CadLine& line = store.CadLines[store.CadLineCount];
+    if (line.PointCount >= MaxLinePoints) {
+        // The number is written with its sign position, hence two blanks.
+        editor.controls.UserMustSee = "too many Line points, maximum is  20";
+        return;
+    }
+    Integer slot = 0;
+    if (!AllocatePoint(store, slot)) {
+        editor.controls.UserMustSee = PoolFullMessage;
+        return;
+    }
+    line.PointCount = addInteger(line.PointCount, 1);
+    line.PointIds[line.PointCount] = slot;
+    CadPoint& point = store.CadPoints[slot];
+    point.X = editor.mouse.MouseX;
+    point.Y = editor.mouse.MouseY;
+    point.InUse = true;
+}
+
+void DeleteSelectedLine(Editor& editor)
+{
+    PolylineStore& store = editor.store;
+    if (store.CadLineCount < 1) {
+        store.CadLineCount = 0;
+        return;
+    }
+    const Integer s = store.SelectedLine;
+    const Integer n = store.CadLineCount;
+    // A register naming no line of the drawing (NoSelection, 0, a stale
+    // number) must not release another line's slots.
+    if (s < 1 || s > n)
+        return;
+
+    CadLine& doomed = store.CadLines[s];
+    doomed.Active = false;
+    for (int k = 1; k <= doomed.PointCount; ++k)
+        ReleasePoint(store, doomed.PointIds[k]);
+
+    for (int j = s + 1; j <= n; ++j) {
+        const CadLine& from = store.CadLines[j];
+        CadLine& to = store.CadLines[j - 1];
+        to.PointCount = from.PointCount;
+        for (int k = 1; k <= from.PointCount; ++k)
+            to.PointIds[k] = from.PointIds[k];
+    }
+    store.CadLineCount = subInteger(n, 1);
+    store.SelectedLine = NoSelection;
+    store.SelectedPoint = NoSelection;
+
+    // A remembered drag vertex follows its line down, or goes with it.
+    PointEditState& drag = editor.pointEdit;
+    if (drag.DragLine == s) {
+        drag.DragLine = 0;
+        drag.DragPoint = 0;
+    } else if (drag.DragLine > s) {
+        drag.DragLine = subInteger(drag.DragLine, 1);
+    }
+}
+
+void CancelNewLine(Editor& editor)
+{
+    if (editor.store.SelectedLine == NoSelection)
+        return;
+    editor.store.SelectedLine = editor.store.CadLineCount;
+    DeleteSelectedLine(editor);
+}
+
+} // namespace vrex

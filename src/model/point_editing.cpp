@@ -1,0 +1,128 @@
+#include "model/point_editing.h"
+
+#include "model/line_edit.h"
+#include "model/line_search.h"
+#include "shell/editor.h"
+
+namespace vrex {
+
+namespace {
+
+bool namesVertex(const PolylineStore& store, Integer line, Integer position)
+{
+    return line >= 1 && line <= store.CadLineCount && position >= 1 &&
+           position <= store.CadLines[line].PointCount;
+}
+
+} // namespace
+
+bool PointEditStep(Editor& editor)
+{
+    PolylineStore& store = editor.store;
+    ModeFlags& modes = editor.modes;
+    modes.PointEditing = false;
+    if (store.SelectedLine == NoSelection)
+        return false;
+
+    FindNearestVertex(editor, store.SelectedLine, modes.InsertAllowed);
+    const Integer button = editor.mouse.MouseButton;
+
+    if (!namesVertex(store, store.FoundLine, store.FoundPoint)) {
+        // The selected line has no vertex to pick or delete; keep waiting.
+        modes.PointEditing = (button == 1 || button == 2);
+        return true;
+    }
+
+    if (button == 1) {
+        store.SelectedLine = store.FoundLine;
+        store.SelectedPoint = store.FoundPoint;
+        if (modes.InsertAllowed && modes.NearestIsSegment)
+            InsertPointAfterFound(editor);
+        modes.DraggingPoint = true;
+        editor.pointEdit.DragLine = store.SelectedLine;
+        editor.pointEdit.DragPoint = store.SelectedPoint;
+        editor.pointEdit.JustPicked = true;
+    } else if (button == 2) {
+        DeleteFoundPoint(editor);
+        modes.PointEditing = true;
+    }
+    return true;
+}
+
+void DropStep(Editor& editor)
+{
+    PointEditState& drag = editor.pointEdit;
+    if (drag.JustPicked) {
+        drag.JustPicked = false;
+        return;
+    }
+    if (!editor.modes.DraggingPoint)
+        return;
+    editor.modes.DraggingPoint = false;
+    editor.modes.PointEditing = true;
+    MoveSelectedPoint(editor);
+    drag.DragLine = 0;
+    drag.DragPoint = 0;
+}
+
+void MoveSelectedPoint(Editor& editor)
+{
+    PolylineStore& store = editor.store;
+    const PointEditState& drag = editor.pointEdit;
+    // Entries above PointCount are stale and may name another line's slot.
+    if (!namesVertex(store, drag.DragLine, drag.DragPoint))
+        return;
+    CadPoint& point = store.CadPoints[store.CadLines[drag.DragLine].PointIds[drag.DragPoint]];
+    point.X = editor.mouse.MouseX;
+    point.Y = editor.mouse.MouseY;
+}
+
+void InsertPointAfterFound(Editor& editor)
+{
+    PolylineStore& store = editor.store;
+    const Integer f = store.FoundLine;
+    const Integer p = store.FoundPoint;
+    // Only a segment p..p+1 of an existing line can take a vertex.
+    if (!namesVertex(store, f, p) || p >= store.CadLines[f].PointCount)
+        return;
+    CadLine& line = store.CadLines[f];
+    const Integer old = line.PointCount;
+    if (old >= MaxLinePoints)
+        return; // refused silently; the click picks vertex p
+    Integer slot = 0;
+    if (!AllocatePoint(store, slot)) {
+        editor.controls.UserMustSee = PoolFullMessage;
+        return;
+    }
+    for (int k = old; k >= p + 1; --k)
+        line.PointIds[k + 1] = line.PointIds[k];
+    line.PointIds[p + 1] = slot;
+    line.PointCount = addInteger(old, 1);
+    CadPoint& point = store.CadPoints[slot];
+    point.X = editor.mouse.MouseX;
+    point.Y = editor.mouse.MouseY;
+    point.InUse = true;
+    store.FoundPoint = addInteger(p, 1);
+    store.SelectedPoint = store.FoundPoint;
+}
+
+void DeleteFoundPoint(Editor& editor)
+{
+    PolylineStore& store = editor.store;
+    const Integer f = store.FoundLine;
+    const Integer p = store.FoundPoint;
+    if (!namesVertex(store, f, p))
+        return;
+    CadLine& line = store.CadLines[f];
+    if (line.PointCount == 1) {
+        store.SelectedLine = f;
+        DeleteSelectedLine(editor);
+        return;
+    }
+    ReleasePoint(store, line.PointIds[p]);
+    for (int k = p + 1; k <= line.PointCount; ++k)
+        line.PointIds[k - 1] = line.PointIds[k];
+    line.PointCount = subInteger(line.PointCount, 1);
+}
+
+} // namespace vrex

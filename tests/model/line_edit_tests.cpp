@@ -1,0 +1,175 @@
+#include "model/line_edit.h"
+
+#include "drawing_builder.h"
+#include "recording_canvas.h"
+#include "shell/editor.h"
+
+#include <gtest/gtest.h>
+
+namespace vrex {
+namespace {
+
+using testing::addLine;
+using testing::clickAt;
+using testing::Points;
+using testing::row;
+using testing::vertices;
+
+class LineEdit : public ::testing::Test {
+protected:
+    testing::RecordingCanvas canvas;
+    Editor editor{canvas};
+    PolylineStore& store = editor.store;
+
+    void TearDown() override { EXPECT_EQ(checkStoreInvariants(store), ""); }
+};
+
+TEST_F(LineEdit, NewLineOpensAnEmptySelectedLineAtTheEnd)
+{
+    addLine(editor, row(2));
+    NewLine(editor);
+    EXPECT_EQ(store.CadLineCount, 2);
+    EXPECT_EQ(store.SelectedLine, 2);
+    const CadLine& line = store.CadLines[2];
+    EXPECT_EQ(line.PointCount, 0);
+    EXPECT_EQ(line.LineType, "UN");
+    EXPECT_EQ(line.LineNumber, 2);
+    EXPECT_TRUE(line.Active);
+}
+
+TEST_F(LineEdit, FortyFourthLineIsRefusedWithTheLineLimitMessage)
+{
+    for (int k = 1; k <= 43; ++k)
+        NewLine(editor);
+    EXPECT_EQ(store.CadLineCount, 43);
+    EXPECT_EQ(store.SelectedLine, 43);
+
+    store.SelectedLine = 7;
+    editor.modes.AddingLine = true;
+    NewLine(editor);
+    EXPECT_EQ(store.CadLineCount, 43);
+    EXPECT_EQ(store.SelectedLine, 7);
+    EXPECT_FALSE(editor.modes.AddingLine);
+    EXPECT_TRUE(editor.modes.ReadyForCommand);
+    EXPECT_EQ(editor.controls.UserMustSee, "Too many general Lines --- Max allowable is 43");
+}
+
+TEST_F(LineEdit, TwentyFirstVertexIsRefusedWithoutTakingASlot)
+{
+    editor.modes.AddingLine = true;
+    addLine(editor, row(20));
+    EXPECT_EQ(store.CadLines[1].PointCount, 20);
+    const std::string before = editor.controls.UserMustSee;
+    EXPECT_NE(before, "too many Line points, maximum is  20");
+
+    for (int click = 0; click < 2; ++click) {
+        clickAt(editor, 500, 500);
+        AppendPoint(editor);
+        EXPECT_EQ(store.CadLines[1].PointCount, 20);
+        EXPECT_EQ(store.CadPointHighWater, 20);
+        EXPECT_EQ(editor.controls.UserMustSee, "too many Line points, maximum is  20");
+    }
+    EXPECT_EQ(vertices(editor, 1), row(20));
+    EXPECT_TRUE(editor.modes.AddingLine);
+}
+
+TEST_F(LineEdit, FullPoolRefusesTheVertexAndKeepsTheLine)
+{
+    addLine(editor, row(20));
+    addLine(editor, row(20, 10, 30));
+    addLine(editor, row(15, 10, 50));
+    editor.modes.AddingLine = true;
+    addLine(editor, {{7, 70}});
+    EXPECT_EQ(store.CadLines[4].PointCount, 0);
+    EXPECT_EQ(store.CadPointHighWater, 55);
+    EXPECT_EQ(editor.controls.UserMustSee, PoolFullMessage);
+    EXPECT_TRUE(editor.modes.AddingLine);
+    for (int line = 1; line <= 3; ++line)
+        EXPECT_EQ(vertices(editor, line).size(), line == 3 ? 15u : 20u);
+}
+
+TEST_F(LineEdit, DeletingAMiddleLineMovesTheLaterLinesDown)
+{
+    const Points a = row(3, 10, 10), b = row(5, 10, 20), c = row(2, 10, 30), d = row(4, 10, 40);
+    addLine(editor, a);
+    addLine(editor, b);
+    addLine(editor, c);
+    addLine(editor, d);
+    const CadLine deleted = store.CadLines[2];
+
+    store.SelectedLine = 2;
+    store.SelectedPoint = 1;
+    DeleteSelectedLine(editor);
+
+    EXPECT_EQ(store.CadLineCount, 3);
+    EXPECT_EQ(vertices(editor, 1), a);
+    EXPECT_EQ(vertices(editor, 2), c);
+    EXPECT_EQ(vertices(editor, 3), d);
+    for (int k = 1; k <= 5; ++k)
+        EXPECT_FALSE(store.CadPoints[deleted.PointIds[k]].InUse);
+    EXPECT_EQ(testing::slotsInUse(store), 9);
+    EXPECT_EQ(store.SelectedLine, NoSelection);
+    EXPECT_EQ(store.SelectedPoint, NoSelection);
+
+    // The lowest free slot is one the deletion freed.
+    addLine(editor, {{99, 99}});
+    EXPECT_EQ(store.CadLines[4].PointIds[1], 4);
+}
+
+TEST_F(LineEdit, DeletingTheLastLineFreesItsSlotsAndMovesNothing)
+{
+    addLine(editor, row(3));
+    addLine(editor, row(2, 10, 50));
+    store.SelectedLine = 2;
+    DeleteSelectedLine(editor);
+    EXPECT_EQ(store.CadLineCount, 1);
+    EXPECT_EQ(vertices(editor, 1), row(3));
+    EXPECT_FALSE(store.CadPoints[4].InUse);
+    EXPECT_FALSE(store.CadPoints[5].InUse);
+    EXPECT_EQ(testing::slotsInUse(store), 3);
+}
+
+TEST_F(LineEdit, DeleteWithoutAnExistingSelectedLineChangesNothing)
+{
+    for (const Integer selected : {NoSelection, Integer{0}, Integer{3}, Integer{-1}}) {
+        SCOPED_TRACE(selected);
+        testing::RecordingCanvas c;
+        Editor e(c);
+        addLine(e, row(3));
+        addLine(e, row(2, 10, 50));
+        e.store.SelectedLine = selected;
+        e.store.SelectedPoint = 2;
+        DeleteSelectedLine(e);
+        EXPECT_EQ(e.store.CadLineCount, 2);
+        EXPECT_EQ(testing::slotsInUse(e.store), 5);
+        EXPECT_EQ(e.store.SelectedLine, selected);
+        EXPECT_EQ(e.store.SelectedPoint, 2);
+    }
+}
+
+TEST_F(LineEdit, DeleteOnAnEmptyTableDoesNothing)
+{
+    store.SelectedLine = 1;
+    DeleteSelectedLine(editor);
+    EXPECT_EQ(store.CadLineCount, 0);
+    EXPECT_EQ(store.SelectedLine, 1);
+}
+
+TEST_F(LineEdit, CancelRemovesTheLineBeingDigitisedAndFreesItsSlots)
+{
+    addLine(editor, row(2));
+    addLine(editor, row(4, 10, 50));
+    EXPECT_EQ(testing::slotsInUse(store), 6);
+    CancelNewLine(editor);
+    EXPECT_EQ(store.CadLineCount, 1);
+    EXPECT_EQ(testing::slotsInUse(store), 2);
+    EXPECT_EQ(vertices(editor, 1), row(2));
+    EXPECT_EQ(store.SelectedLine, NoSelection);
+
+    // Cancel with nothing selected keeps the line.
+    CancelNewLine(editor);
+    EXPECT_EQ(store.CadLineCount, 1);
+}
+
+} // namespace
+} // namespace vrex
