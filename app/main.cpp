@@ -1,0 +1,20 @@
+// Vrex graphics: the application object, the Qt front, the event loop.
+#include "qt/front.h"
+#include "qt/platform_services.h"
+
+#include <QApplication>
+#include <QTimer>
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    vrex::qt::Front front(vrex::qt::makePlatformServices());
+    front.onEnd = [] { QCoreApplication::exit(0); };
+    front.start();
+    if (front.ended())
+        return 0;
+    // For start-up timing: leave as soon as the start-up's events are handled.
+    if (qEnvironmentVariable("VREX_QUIT_WHEN_IDLE") == QLatin1String("1"))
+        QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+    return QApplication::exec();
+}

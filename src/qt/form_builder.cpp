@@ -1,0 +1,246 @@
+#include "qt/form_builder.h"
+
+#include "qt/layout_color.h"
+#include "qt/line_control.h"
+#include "qt/turned_caption.h"
+#include "qt/wrapping_push_button.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include <ranges>
+#include <vector>
+
+namespace vrex::qt {
+
+namespace {
+
+using vrex::ControlKind;
+using vrex::ControlLayout;
+using vrex::WindowLayout;
+
+constexpr vrex::LayoutColor ButtonFace = 0x8000000Fu;
+
+int pixels(int twips)
+{
+    return twips / vrex::TwipsPerPixel;
+}
+
+QString qs(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), qsizetype(text.size()));
+}
+
+Qt::Alignment horizontal(vrex::Alignment alignment)
+{
+    switch (alignment) {
+    case vrex::Alignment::Right: return Qt::AlignRight;
+    case vrex::Alignment::Center: return Qt::AlignHCenter;
+    case vrex::Alignment::Left: break;
+    }
+    return Qt::AlignLeft;
+}
+
+// The forms were laid out for this face and size; where it is missing, the
+// nearest metric match keeps the captions inside their controls.
+constexpr std::string_view DesignFontName = "MS Sans Serif";
+constexpr double DesignFontSize = 8.25;
+
+QFont designFont(std::string_view family, double size, bool bold)
+{
+    QFont font;
+    font.setFamilies({qs(family), "Microsoft Sans Serif", "Arial", "Liberation Sans", "Nimbus Sans"});
+    font.setStyleHint(QFont::SansSerif);
+    font.setPointSizeF(size);
+    font.setBold(bold);
+    return font;
+}
+
+void setColor(QWidget* widget, QPalette::ColorRole role, vrex::LayoutColor value)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(role, layoutColor(value, QApplication::palette()));
+    widget->setPalette(palette);
+}
+
+// Labels, check boxes and option buttons paint their own background: the
+// given colour, else the control face, never the window's colour.
+void makeOpaque(QWidget* widget, const ControlLayout& c)
+{
+    widget->setAutoFillBackground(true);
+    setColor(widget, QPalette::Window, c.backColor != vrex::DefaultColor ? c.backColor : ButtonFace);
+}
+
+QWidget* makeLabel(const ControlLayout& c)
+{
+    auto* label = new QLabel(labelText(c.caption));
+    label->setWordWrap(true);
+    label->setAlignment(horizontal(c.alignment) | Qt::AlignTop);
+    makeOpaque(label, c);
+    return label;
+}
+
+QWidget* makeComboBox(const ControlLayout& c)
+{
+    auto* combo = new QComboBox;
+    combo->setEditable(true);
+    combo->setInsertPolicy(QComboBox::NoInsert);
+    for (std::string_view item : c.items)
+        combo->addItem(qs(item));
+    combo->setCurrentIndex(-1);
+    combo->setEditText(qs(c.caption));
+    return combo;
+}
+
+QWidget* makeImage(const ControlLayout& c)
+{
+    auto* image = new QLabel;
+    image->setPixmap(turnedCaption(qs(c.turnedText), QSize(pixels(c.width), pixels(c.height))));
+    return image;
+}
+
+QWidget* makeFrame(QFrame::Shape shape, QFrame::Shadow shadow, int lineWidth)
+{
+    auto* frame = new QFrame;
+    frame->setFrameShape(shape);
+    frame->setFrameShadow(shadow);
+    frame->setLineWidth(lineWidth);
+    return frame;
+}
+
+QWidget* makeControl(const ControlLayout& c)
+{
+    switch (c.kind) {
+    case ControlKind::CommandButton: return new WrappingPushButton(qs(c.caption));
+    case ControlKind::Label: return makeLabel(c);
+    case ControlKind::TextBox: {
+        auto* edit = new QLineEdit(qs(c.caption));
+        edit->setAlignment(horizontal(c.alignment) | Qt::AlignVCenter);
+        edit->setCursorPosition(0);
+        return edit;
+    }
+    case ControlKind::ComboBox: return makeComboBox(c);
+    case ControlKind::ListBox: return new QListWidget;
+    case ControlKind::CheckBox: {
+        auto* box = new QCheckBox(qs(c.caption));
+        if (c.boxAtRight)
+            box->setLayoutDirection(Qt::RightToLeft);
+        makeOpaque(box, c);
+        return box;
+    }
+    case ControlKind::OptionButton: {
+        auto* option = new QRadioButton(qs(c.caption));
+        makeOpaque(option, c);
+        return option;
+    }
+    case ControlKind::Image: return makeImage(c);
+    case ControlKind::Shape: {
+        QWidget* shape = makeFrame(QFrame::Box, QFrame::Plain, 1);
+        shape->setAttribute(Qt::WA_TransparentForMouseEvents);
+        return shape;
+    }
+    case ControlKind::Line:
+        return new LineControl(QPoint(pixels(c.left), pixels(c.top)), QPoint(pixels(c.width), pixels(c.height)),
+                               c.lineWidth);
+    case ControlKind::PictureBox: return makeFrame(QFrame::Panel, QFrame::Sunken, 2);
+    }
+    return new QWidget;
+}
+
+// Labels, images, shapes and lines belong to the window's own surface, so
+// every windowed control lies above them.
+bool drawnOnSurface(ControlKind kind)
+{
+    return kind == ControlKind::Label || kind == ControlKind::Image || kind == ControlKind::Shape
+           || kind == ControlKind::Line;
+}
+
+void applyCommon(QWidget* widget, const ControlLayout& c)
+{
+    widget->setObjectName(qs(c.name));
+    if (c.kind != ControlKind::Line)
+        widget->setGeometry(pixels(c.left), pixels(c.top), pixels(c.width), pixels(c.height));
+    if (!c.fontName.empty())
+        widget->setFont(designFont(c.fontName, c.fontSize, c.bold));
+    if (c.foreColor != vrex::DefaultColor) {
+        setColor(widget, QPalette::WindowText, c.foreColor);
+        setColor(widget, QPalette::ButtonText, c.foreColor);
+        setColor(widget, QPalette::Text, c.foreColor);
+    }
+    if (!c.tag.empty())
+        widget->setProperty("tag", qs(c.tag));
+    widget->setEnabled(c.enabled);
+}
+
+Qt::WindowFlags windowFlags(vrex::WindowBorder border)
+{
+    switch (border) {
+    case vrex::WindowBorder::FixedNoControlBox:
+        return Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint;
+    case vrex::WindowBorder::SizableCloseOnly:
+        return Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+               | Qt::WindowCloseButtonHint;
+    case vrex::WindowBorder::Sizable: break;
+    }
+    return Qt::Window;
+}
+
+} // namespace
+
+QString labelText(std::string_view caption)
+{
+    return qs(caption).replace(QStringLiteral("&&"), QStringLiteral("&"));
+}
+
+QWidget* buildWindow(const WindowLayout& layout, QWidget* canvasWidget)
+{
+    auto* window = new QWidget(nullptr, windowFlags(layout.border));
+    window->setObjectName(qs(layout.name));
+    window->setWindowTitle(qs(layout.caption));
+    window->setFont(designFont(DesignFontName, DesignFontSize, false));
+    // The window's fore colour only colours what is printed on the bare
+    // surface, which nothing does; the controls keep their own.
+    if (layout.backColor != vrex::DefaultColor) {
+        window->setAutoFillBackground(true);
+        setColor(window, QPalette::Window, layout.backColor);
+    }
+
+    std::vector<QWidget*> surface;
+    for (const ControlLayout& c : layout.controls) {
+        QWidget* widget = nullptr;
+        if (c.kind == ControlKind::PictureBox && canvasWidget) {
+            widget = canvasWidget;
+            canvasWidget = nullptr;
+        } else {
+            widget = makeControl(c);
+        }
+        widget->setParent(window);
+        applyCommon(widget, c);
+        if (drawnOnSurface(c.kind))
+            surface.push_back(widget);
+    }
+    // Lowered last to first, they keep their table order among themselves.
+    for (QWidget* widget : std::views::reverse(surface))
+        widget->lower();
+
+    window->setGeometry(pixels(layout.left), pixels(layout.top), pixels(layout.width), pixels(layout.height));
+    if (layout.border == vrex::WindowBorder::FixedNoControlBox)
+        window->setFixedSize(pixels(layout.width), pixels(layout.height));
+    return window;
+}
+
+QWidget* findControl(QWidget* window, const QString& name)
+{
+    if (!window)
+        return nullptr;
+    return window->findChild<QWidget*>(name, Qt::FindDirectChildrenOnly);
+}
+
+} // namespace vrex::qt

@@ -1,0 +1,15 @@
+#pragma once
+// The real platform behind the core's services: local clock, environment,
+// whole-file writes through QSaveFile.
+
+#include "shell/services.h"
+
+namespace vrex::qt {
+
+vrex::Services makePlatformServices();
+
+// Writes content to path whole: the old file stays intact unless the new one
+// is complete. Returns the reason on failure.
+std::optional<std::string> writeWholeFile(const std::string& path, const std::string& content);
+
+} // namespace vrex::qt

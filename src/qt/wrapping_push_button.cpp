@@ -1,0 +1,30 @@
+#include "qt/wrapping_push_button.h"
+
+#include <QStyleOptionButton>
+#include <QStylePainter>
+
+namespace vrex::qt {
+
+WrappingPushButton::WrappingPushButton(const QString& text, QWidget* parent) : QPushButton(text, parent) {}
+
+void WrappingPushButton::paintEvent(QPaintEvent*)
+{
+    QStylePainter painter(this);
+    QStyleOptionButton option;
+    initStyleOption(&option);
+    const QString caption = option.text;
+    option.text.clear();
+    painter.drawControl(QStyle::CE_PushButton, option);
+
+    // The designed buttons are tight: the caption may use all but the bevel.
+    QRect area = rect().adjusted(2, 0, -2, 0);
+    int flags = Qt::AlignCenter | Qt::TextShowMnemonic;
+    if (area.height() >= 2 * fontMetrics().lineSpacing())
+        flags |= Qt::TextWordWrap;
+    if (isDown() || isChecked())
+        area.translate(style()->pixelMetric(QStyle::PM_ButtonShiftHorizontal, &option, this),
+                       style()->pixelMetric(QStyle::PM_ButtonShiftVertical, &option, this));
+    painter.drawItemText(area, flags, palette(), isEnabled(), caption, QPalette::ButtonText);
+}
+
+} // namespace vrex::qt

@@ -1,0 +1,17 @@
+#pragma once
+// A push button whose caption wraps at word boundaries when the button is
+// tall enough for more than one line, as the forms' tall buttons expect.
+
+#include <QPushButton>
+
+namespace vrex::qt {
+
+class WrappingPushButton : public QPushButton {
+public:
+    explicit WrappingPushButton(const QString& text, QWidget* parent = nullptr);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+};
+
+} // namespace vrex::qt

@@ -1,0 +1,89 @@
+// The Qt front on real widgets: start-up shows the windows, events reach the
+// core, the core's captions reach the widgets.
+
+#include "qt/front.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QLabel>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace vrex::qt {
+namespace {
+
+class QtFront : public ::testing::Test {
+protected:
+    QtFront()
+    {
+        Services services;
+        services.timeOfDay = [this] { return clock; };
+        front = std::make_unique<Front>(std::move(services));
+        front->onEnd = [this] { ++ends; };
+        front->start();
+        QApplication::processEvents();
+    }
+
+    QString text(const char* control) const
+    {
+        QWidget* w = front->findControl(control);
+        if (auto* b = qobject_cast<QAbstractButton*>(w))
+            return b->text();
+        if (auto* l = qobject_cast<QLabel*>(w))
+            return l->text();
+        return "(missing)";
+    }
+
+    void click(const char* control) { QTest::mouseClick(front->findControl(control), Qt::LeftButton); }
+
+    void tapCanvas(int x, int y)
+    {
+        const QPoint at = QPoint(x, y) + front->canvas().drawingArea().topLeft();
+        QTest::mouseClick(&front->canvas(), Qt::LeftButton, Qt::NoModifier, at);
+    }
+
+    double clock = 36000;
+    int ends = 0;
+    std::unique_ptr<Front> front;
+};
+
+TEST_F(QtFront, StartUpShowsThePanelsThenTheMainWindowInFront)
+{
+    std::vector<std::string> order;
+    for (const auto& w : front->shownWindows())
+        order.push_back(w->objectName().toStdString());
+    EXPECT_EQ(order, (std::vector<std::string>{"XSpick8frm", "CADmap8frm", "CADlistof8frm", "CAD8frm"}));
+    EXPECT_FALSE(front->window("CADrenameAndYouSure8frm")->isVisible());
+    EXPECT_FALSE(front->window("CAD_info_8frm")->isVisible());
+    EXPECT_EQ(text("UserMustSee8lbl"), "waiting for your next activity");
+    EXPECT_EQ(text("Button1_NewRenameLeft_8cbn"), "Add a new line");
+    EXPECT_FALSE(front->findControl("Button2_SelectAssignUnassignYes_8cbn")->isEnabled());
+}
+
+TEST_F(QtFront, TheEditorKeepsWorkingAfterTheMapAndListWindowsAreClosed)
+{
+    front->window("CADmap8frm")->close();
+    front->window("CADlistof8frm")->close();
+    click("Button1_NewRenameLeft_8cbn");
+    tapCanvas(30, 40);
+    click("Button3_EditDone_8cbn");
+    const PolylineStore& store = front->editor().store;
+    ASSERT_EQ(store.CadLineCount, 1);
+    EXPECT_EQ(store.CadPoints[store.CadLines[1].PointIds[1]].X, 30);
+    EXPECT_EQ(text("Button2_SelectAssignUnassignYes_8cbn"), "Modify a Line");
+    EXPECT_FALSE(front->window("CADmap8frm")->isVisible());
+}
+
+TEST_F(QtFront, ADisabledButtonIgnoresTheClick)
+{
+    click("Button4_DeleteRightNo_8cbn");
+    click("Button_Cancel8cbn");
+    EXPECT_EQ(text("UserMustSee8lbl"), "waiting for your next activity");
+    click("END8cbn");
+    EXPECT_EQ(ends, 1);
+    EXPECT_TRUE(front->ended());
+}
+
+} // namespace
+} // namespace vrex::qt
