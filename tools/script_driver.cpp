@@ -91,6 +91,13 @@ public:
             expectArgs(words, 1, 1);
             if (!front_->canvas().image().save(QString::fromStdString(words[1]), "PNG"))
                 throw BadLine{"cannot write " + words[1]};
+        } else if (command == "grab") {
+            expectArgs(words, 2, 2);
+            QWidget* w = front_->window(words[1]);
+            if (!w)
+                throw BadLine{"no window named " + words[1]};
+            if (!w->grab().save(QString::fromStdString(words[2]), "PNG"))
+                throw BadLine{"cannot write " + words[2]};
         } else {
             throw BadLine{"unknown command " + command};
         }
