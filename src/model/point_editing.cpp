@@ -123,6 +123,18 @@ void DeleteFoundPoint(Editor& editor)
     for (int k = p + 1; k <= line.PointCount; ++k)
         line.PointIds[k - 1] = line.PointIds[k];
     line.PointCount = subInteger(line.PointCount, 1);
+
+    // Editing can be turned on again during a drag; the remembered vertex
+    // must keep naming the vertex picked up, or be forgotten with it.
+    PointEditState& drag = editor.pointEdit;
+    if (drag.DragLine == f) {
+        if (drag.DragPoint == p) {
+            drag.DragLine = 0;
+            drag.DragPoint = 0;
+        } else if (drag.DragPoint > p) {
+            drag.DragPoint = subInteger(drag.DragPoint, 1);
+        }
+    }
 }
 
 } // namespace vrex

@@ -1,0 +1,1007 @@
+// Long random event sequences over the whole program. After every event the
+// store keeps its invariants, no fault reaches the event boundary, the program
+// is still running, the export records of the moment read back as exactly
+// the lines and vertices the store holds, and no vertex moves but the one
+// picked up, to the pointer.
+
+#include "recording_canvas.h"
+
+#include "export/cad_export.h"
+#include "model/line_edit.h"
+#include "model/polyline_store.h"
+#include "plotting/zoom_box.h"
+#include "shell/command_buttons.h"
+#include "shell/editor.h"
+#include "shell/event_boundary.h"
+#include "shell/mouse_input.h"
+#include "shell/startup.h"
+
+#include <gtest/gtest.h>
+#include <rapidcheck.h>
+#include <rapidcheck/gtest.h>
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <iomanip>
+#include <iostream>
+#include <optional>
+#include <sstream>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace vrex {
+namespace {
+
+namespace gen = rc::gen;
+using rc::Gen;
+
+// ---------------------------------------------------------------- events
+
+// What the core receives: one handler call, or a move of the clock.
+enum class Kind { CanvasMove, CanvasDown, CanvasUp, FormMove, Click, Clock };
+enum class Control { Button1, Button2, Button3, Button4, Cancel, ZoomIn, WriteAndEnd };
+
+// What the generator makes. A tap is a press and a release at one place;
+// taps are a run of them, as when digitising; a drawn line is "Add a new
+// line", taps, "Done adding Line".
+enum class Gesture { CanvasMove, CanvasDown, CanvasUp, FormMove, Tap, Taps, DrawLine, Click, ClickEnabled, Clock };
+
+// Where a pointer gesture lands. The vertex, segment and line-box anchors are
+// resolved against the drawing as it stands when the gesture comes, so that a
+// sequence keeps aiming at vertices while it is being shrunk.
+enum class Anchor { Absolute, LastPointer, Vertex, Segment, LineBox };
+
+struct Event {
+    Gesture gesture = Gesture::Clock;
+    int buttons = 0;
+    Anchor anchor = Anchor::Absolute;
+    int pick = 0; // which vertex, segment, line or enabled button, modulo how many there are
+    double a = 0; // x, an x offset, or a fraction of the line box's width
+    double b = 0; // the same for y
+    int count = 0;  // taps of a run or a drawn line, each stride pixels on from the last
+    int repeat = 1; // drawn lines, one after the other, each with the same taps
+    double strideX = 0;
+    double strideY = 0;
+    Control control = Control::Button1;
+    int centis = 0; // clock change in hundredths of a second
+};
+
+// One delivered call, with its anchor resolved to pixels: the form the
+// regression cases are written in.
+struct Step {
+    Kind kind = Kind::Clock;
+    int buttons = 0;
+    double x = 0;
+    double y = 0;
+    Control control = Control::Button1;
+    double seconds = 0;
+};
+
+Step move(double x, double y, int buttons = 0) { return {Kind::CanvasMove, buttons, x, y}; }
+Step down(int buttons, double x, double y) { return {Kind::CanvasDown, buttons, x, y}; }
+Step up(int buttons, double x, double y) { return {Kind::CanvasUp, buttons, x, y}; }
+Step formMove(double x, double y, int buttons = 0) { return {Kind::FormMove, buttons, x, y}; }
+Step click(Control control) { return {Kind::Click, 0, 0, 0, control}; }
+Step advance(double seconds) { return {Kind::Clock, 0, 0, 0, Control::Button1, seconds}; }
+
+const char* controlName(Control c)
+{
+    switch (c) {
+    case Control::Button1: return "Button1";
+    case Control::Button2: return "Button2";
+    case Control::Button3: return "Button3";
+    case Control::Button4: return "Button4";
+    case Control::Cancel: return "Cancel";
+    case Control::ZoomIn: return "ZoomIn";
+    case Control::WriteAndEnd: return "WriteAndEnd";
+    }
+    return "?";
+}
+
+const char* gestureName(Gesture g)
+{
+    switch (g) {
+    case Gesture::CanvasMove: return "move";
+    case Gesture::CanvasDown: return "down";
+    case Gesture::CanvasUp: return "up";
+    case Gesture::FormMove: return "formMove";
+    case Gesture::Tap: return "tap";
+    case Gesture::Taps: return "taps";
+    case Gesture::DrawLine: return "drawLine";
+    case Gesture::Click: return "click";
+    case Gesture::ClickEnabled: return "clickEnabled";
+    case Gesture::Clock: return "clock";
+    }
+    return "?";
+}
+
+// Quarters, hundredths and whole seconds all print exactly at this precision.
+std::ostream& exact(std::ostream& os) { return os << std::setprecision(10); }
+
+// As RapidCheck shows a counterexample, e.g. "tap b1 @vertex#7+(0.5,-1)".
+std::ostream& operator<<(std::ostream& os, const Event& e)
+{
+    exact(os) << gestureName(e.gesture);
+    switch (e.gesture) {
+    case Gesture::Click: return os << " " << controlName(e.control);
+    case Gesture::ClickEnabled: return os << " #" << e.pick;
+    case Gesture::Clock: return os << " " << (e.centis >= 0 ? "+" : "") << e.centis / 100.0 << "s";
+    default: break;
+    }
+    if (e.gesture == Gesture::DrawLine && e.repeat != 1)
+        os << " x" << e.repeat;
+    if (e.gesture == Gesture::Taps || e.gesture == Gesture::DrawLine)
+        os << " " << e.count << " by (" << e.strideX << "," << e.strideY << ")";
+    os << " b" << e.buttons << " @";
+    switch (e.anchor) {
+    case Anchor::Absolute: return os << "(" << e.a << "," << e.b << ")";
+    case Anchor::LastPointer: return os << "last+(" << e.a << "," << e.b << ")";
+    case Anchor::Vertex: return os << "vertex#" << e.pick << "+(" << e.a << "," << e.b << ")";
+    case Anchor::Segment: return os << "segment#" << e.pick << "+(" << e.a << "," << e.b << ")";
+    case Anchor::LineBox: return os << "box#" << e.pick << "@(" << e.a << "," << e.b << ")";
+    }
+    return os;
+}
+
+// As C++, so that a failing run's steps paste straight into a regression case.
+std::ostream& operator<<(std::ostream& os, const Step& s)
+{
+    exact(os);
+    const std::string held = s.buttons ? ", " + std::to_string(s.buttons) : "";
+    switch (s.kind) {
+    case Kind::CanvasMove: return os << "move(" << s.x << ", " << s.y << held << ")";
+    case Kind::FormMove: return os << "formMove(" << s.x << ", " << s.y << held << ")";
+    case Kind::CanvasDown: return os << "down(" << s.buttons << ", " << s.x << ", " << s.y << ")";
+    case Kind::CanvasUp: return os << "up(" << s.buttons << ", " << s.x << ", " << s.y << ")";
+    case Kind::Click: return os << "click(Control::" << controlName(s.control) << ")";
+    case Kind::Clock: return os << "advance(" << s.seconds << ")";
+    }
+    return os;
+}
+
+std::string listSteps(const std::vector<Step>& steps)
+{
+    std::ostringstream os;
+    for (const Step& s : steps)
+        os << "        " << s << ",\n";
+    return os.str();
+}
+
+// ---------------------------------------------------------- export reader
+
+struct ExportedLine {
+    int number = 0;
+    int declaredPoints = 0;
+    struct Point {
+        int x;
+        int y;
+        std::string type;
+    };
+    std::vector<Point> points;
+};
+
+struct ExportedDrawing {
+    int declaredLines = 0;
+    std::vector<ExportedLine> lines;
+};
+
+// A decimal as the export writes it: optional minus, digits, no leading zero.
+bool takeNumber(std::string_view& rest, int& value)
+{
+    std::size_t i = 0;
+    const bool negative = !rest.empty() && rest[0] == '-';
+    if (negative)
+        ++i;
+    const std::size_t first = i;
+    while (i < rest.size() && rest[i] >= '0' && rest[i] <= '9')
+        ++i;
+    const std::size_t digits = i - first;
+    if (digits == 0 || digits > 5 || (digits > 1 && rest[first] == '0') || (negative && digits == 1 && rest[first] == '0'))
+        return false;
+    long v = std::stol(std::string(rest.substr(first, digits)));
+    value = static_cast<int>(negative ? -v : v);
+    rest.remove_prefix(i);
+    return true;
+}
+
+bool takeLiteral(std::string_view& rest, std::string_view literal)
+{
+    if (rest.substr(0, literal.size()) != literal)
+        return false;
+    rest.remove_prefix(literal.size());
+    return true;
+}
+
+// Reads the whole file back; returns what is malformed, or "".
+std::string readExport(const std::string& text, ExportedDrawing& out)
+{
+    std::vector<std::string_view> records;
+    std::string_view all(text);
+    while (!all.empty()) {
+        const std::size_t lf = all.find('\n');
+        if (lf == std::string_view::npos || lf == 0 || all[lf - 1] != '\r')
+            return "record " + std::to_string(records.size() + 1) + " does not end in CR LF";
+        const std::string_view record = all.substr(0, lf - 1);
+        if (record.find('\r') != std::string_view::npos)
+            return "a stray CR inside record " + std::to_string(records.size() + 1);
+        records.push_back(record);
+        all.remove_prefix(lf + 1);
+    }
+
+    std::size_t at = 0;
+    const auto next = [&]() -> std::optional<std::string_view> {
+        if (at >= records.size())
+            return std::nullopt;
+        return records[at++];
+    };
+    const auto expectRecord = [&](std::string_view literal) -> std::string {
+        const auto r = next();
+        if (!r || *r != literal)
+            return "record " + std::to_string(at) + " is not \"" + std::string(literal) + "\"";
+        return {};
+    };
+
+    for (std::string_view h : {"X,Y,Line,CADoCode", "Vrex-CAD-v3", " ", "Define CADline IndexData > <bySequence> ",
+                               "Define InLineData > Point ", "Define Point IndexData > <X> <Y> <type>",
+                               "Define TopLevelData CAD_Vrex>             TopLevel",
+                               "Define        GroupData CAD_Lines >         CADline"}) {
+        if (std::string e = expectRecord(h); !e.empty())
+            return e;
+    }
+    {
+        auto r = next();
+        if (!r || !takeLiteral(*r, "Define        CADline >                     CADline #=") ||
+            !takeNumber(*r, out.declaredLines) || !r->empty())
+            return "bad line count record";
+    }
+
+    const std::string_view blockStart = "LoopingStart     CADline Loop >                 CADline=";
+    const std::string_view vertexPrefix = "InLine               Point >                        ";
+    while (at < records.size() && records[at].substr(0, blockStart.size()) == blockStart) {
+        std::string_view r = next().value();
+        ExportedLine line;
+        r.remove_prefix(blockStart.size());
+        if (!takeNumber(r, line.number) || !takeLiteral(r, "   #=") || !takeNumber(r, line.declaredPoints) || !r.empty())
+            return "bad block start at record " + std::to_string(at);
+        if (std::string e = expectRecord("LoopingComment       InLineData comment >           X    Y    Type");
+            !e.empty())
+            return e;
+        while (at < records.size() && records[at].substr(0, vertexPrefix.size()) == vertexPrefix) {
+            std::string_view v = next().value();
+            v.remove_prefix(vertexPrefix.size());
+            ExportedLine::Point p{};
+            if (!takeNumber(v, p.x) || !takeLiteral(v, "  ") || !takeNumber(v, p.y) || !takeLiteral(v, "  ") ||
+                v.size() != 2)
+                return "bad vertex record " + std::to_string(at);
+            p.type = std::string(v);
+            line.points.push_back(p);
+        }
+        if (std::string e = expectRecord("LoopEnd              Endof >                        ________EndOf ");
+            !e.empty())
+            return e;
+        out.lines.push_back(std::move(line));
+    }
+
+    // No group is ever made, so the group section is empty.
+    for (std::string_view t : {"LoopEnd          Endof >                        ___EndOf", " ",
+                               "Define GroupData >       Group ", "Define LineData >        LineNum", " ",
+                               "               >        End ", "DataFIle                                EndOfDataFile"}) {
+        if (std::string e = expectRecord(t); !e.empty())
+            return e;
+    }
+    if (at != records.size())
+        return "records after the trailer";
+    return {};
+}
+
+// Whether the file says exactly what the store holds; returns the difference, or "".
+std::string compareWithStore(const ExportedDrawing& file, const PolylineStore& store)
+{
+    const int n = store.CadLineCount;
+    if (file.declaredLines != n || static_cast<int>(file.lines.size()) != n)
+        return "export has " + std::to_string(file.declaredLines) + " declared and " +
+               std::to_string(file.lines.size()) + " written lines, the store " + std::to_string(n);
+    for (int i = 1; i <= n; ++i) {
+        const ExportedLine& got = file.lines[static_cast<std::size_t>(i - 1)];
+        const CadLine& line = store.CadLines[i];
+        const std::string where = "export line " + std::to_string(i);
+        if (got.number != i)
+            return where + " is numbered " + std::to_string(got.number);
+        if (got.declaredPoints != line.PointCount || static_cast<int>(got.points.size()) != line.PointCount)
+            return where + " declares " + std::to_string(got.declaredPoints) + " and lists " +
+                   std::to_string(got.points.size()) + " vertices, the store " + std::to_string(line.PointCount);
+        for (int j = 1; j <= line.PointCount; ++j) {
+            const CadPoint& p = store.CadPoints[line.PointIds[j]];
+            const ExportedLine::Point& q = got.points[static_cast<std::size_t>(j - 1)];
+            if (q.x != p.X || q.y != p.Y || q.type != "UN")
+                return where + " vertex " + std::to_string(j) + " reads " + std::to_string(q.x) + "," +
+                       std::to_string(q.y) + " " + q.type + ", the store " + std::to_string(p.X) + "," +
+                       std::to_string(p.Y);
+        }
+    }
+    return {};
+}
+
+// ------------------------------------------------------------- a session
+
+// Paths the sequences reached (sequences that reached each), so that a
+// generator which stops reaching the editing code shows up instead of
+// passing quietly.
+struct Reached {
+    long sequences = 0;
+    long pointEditing = 0;
+    long dragging = 0;
+    long vertexMoved = 0;
+    long vertexInserted = 0;
+    long vertexDeleted = 0;
+    long lineDeleted = 0;
+    long zoomApplied = 0;
+    long writeRefused = 0;
+    long vertexLimit = 0;
+    long poolFull = 0;
+    long lineLimit = 0;
+
+    void add(const Reached& r)
+    {
+        sequences += r.sequences;
+        pointEditing += r.pointEditing;
+        dragging += r.dragging;
+        vertexMoved += r.vertexMoved;
+        vertexInserted += r.vertexInserted;
+        vertexDeleted += r.vertexDeleted;
+        lineDeleted += r.lineDeleted;
+        zoomApplied += r.zoomApplied;
+        writeRefused += r.writeRefused;
+        vertexLimit += r.vertexLimit;
+        poolFull += r.poolFull;
+        lineLimit += r.lineLimit;
+    }
+};
+
+std::ostream& operator<<(std::ostream& os, const Reached& r)
+{
+    return os << r.sequences << " sequences; reached: point editing " << r.pointEditing << ", dragging "
+              << r.dragging << ", vertex moved " << r.vertexMoved << ", inserted " << r.vertexInserted
+              << ", vertex deleted " << r.vertexDeleted << ", line deleted " << r.lineDeleted << ", zoom applied "
+              << r.zoomApplied << ", write refused " << r.writeRefused << ", 20 vertices " << r.vertexLimit
+              << ", pool full " << r.poolFull << ", 43 lines " << r.lineLimit;
+}
+
+// Vertices in drawing order, each with whether the next one is on the same
+// line. Read defensively: anchors must work on whatever a faulty step left.
+std::vector<std::pair<Vertex, bool>> drawingVertices(const PolylineStore& s)
+{
+    std::vector<std::pair<Vertex, bool>> out;
+    for (int i = 1; i <= s.CadLineCount && i <= MaxLines; ++i) {
+        const CadLine& line = s.CadLines[i];
+        for (int j = 1; j <= line.PointCount && j <= MaxLinePoints; ++j) {
+            const int slot = line.PointIds[j];
+            if (slot < 1 || slot > MaxPoolPoints)
+                continue;
+            out.push_back({{s.CadPoints[slot].X, s.CadPoints[slot].Y}, j < line.PointCount});
+        }
+    }
+    return out;
+}
+
+int totalVertices(const PolylineStore& s) { return static_cast<int>(drawingVertices(s).size()); }
+
+// Position of every slot some vertex refers to, by slot number.
+using SlotPositions = std::array<std::optional<Vertex>, MaxPoolPoints + 1>;
+
+SlotPositions slotPositions(const PolylineStore& s)
+{
+    SlotPositions out;
+    for (int i = 1; i <= s.CadLineCount && i <= MaxLines; ++i) {
+        const CadLine& line = s.CadLines[i];
+        for (int j = 1; j <= line.PointCount && j <= MaxLinePoints; ++j) {
+            const int slot = line.PointIds[j];
+            if (slot >= 1 && slot <= MaxPoolPoints)
+                out[static_cast<std::size_t>(slot)] = Vertex{s.CadPoints[slot].X, s.CadPoints[slot].Y};
+        }
+    }
+    return out;
+}
+
+// The slot of the vertex the drag registers name, 0 when they name none.
+int namedDragSlot(const Editor& e)
+{
+    const PointEditState& d = e.pointEdit;
+    const PolylineStore& s = e.store;
+    if (d.DragLine < 1 || d.DragLine > s.CadLineCount || d.DragPoint < 1 || d.DragPoint > s.CadLines[d.DragLine].PointCount)
+        return 0;
+    return s.CadLines[d.DragLine].PointIds[d.DragPoint];
+}
+
+// A started editor on a recording canvas, with a clock the steps move and a
+// file writer that always fails.
+class Session {
+public:
+    Session()
+    {
+        editor.services.timeOfDay = [this] { return static_cast<double>(centis_) / 100.0; };
+        editor.services.environment = [](const std::string& name) -> std::optional<std::string> {
+            if (name == "USERPROFILE")
+                return std::string("C:\\Users\\surveyor");
+            return std::nullopt;
+        };
+        editor.services.windowsPaths = true;
+        editor.services.writeWholeFile = [this](const std::string&, const std::string& content) {
+            offered_.push_back(content);
+            return std::optional<std::string>("the disk is full");
+        };
+        editor.services.endProgram = [this] { ++endCalls_; };
+        StartUpSequence(editor);
+        lastExport_ = exportText();
+    }
+    Session(const Session&) = delete;
+    Session& operator=(const Session&) = delete;
+
+    bool enabled(Control c) const
+    {
+        const ControlState& k = editor.controls;
+        switch (c) {
+        case Control::Button1: return k.Button1.Enabled;
+        case Control::Button2: return k.Button2.Enabled;
+        case Control::Button3: return k.Button3.Enabled;
+        case Control::Button4: return k.Button4.Enabled;
+        case Control::Cancel: return k.Cancel.Enabled;
+        default: return true; // the zoom and the write buttons never turn off
+        }
+    }
+
+    // The calls a gesture makes, against the drawing as it stands now.
+    std::vector<Step> resolve(const Event& e)
+    {
+        switch (e.gesture) {
+        case Gesture::Click: return {click(e.control)};
+        case Gesture::ClickEnabled: {
+            std::vector<Control> on;
+            for (Control c : {Control::Button1, Control::Button2, Control::Button3, Control::Button4}) {
+                if (enabled(c))
+                    on.push_back(c);
+            }
+            if (on.empty())
+                return {};
+            return {click(on[static_cast<std::size_t>(e.pick) % on.size()])};
+        }
+        case Gesture::Clock: {
+            const long long change = std::max<long long>(e.centis, -centis_); // the clock stops at midnight
+            return {advance(static_cast<double>(change) / 100.0)};
+        }
+        default: break;
+        }
+
+        double x = 0, y = 0;
+        locate(e, x, y);
+        const auto at = [this](double px, double py) {
+            lastX_ = std::round(px * 4) / 4; // quarters keep the printed steps exact
+            lastY_ = std::round(py * 4) / 4;
+        };
+        at(x, y);
+        switch (e.gesture) {
+        case Gesture::CanvasMove: return {move(lastX_, lastY_, e.buttons)};
+        case Gesture::CanvasDown: return {down(e.buttons, lastX_, lastY_)};
+        case Gesture::CanvasUp: return {up(e.buttons, lastX_, lastY_)};
+        case Gesture::FormMove: return {formMove(lastX_, lastY_, e.buttons)};
+        case Gesture::Tap: return {down(e.buttons, lastX_, lastY_), up(e.buttons, lastX_, lastY_)};
+        default: break;
+        }
+        std::vector<Step> steps;
+        const bool drawing = e.gesture == Gesture::DrawLine;
+        for (int r = 0; r < (drawing ? e.repeat : 1); ++r) {
+            if (drawing)
+                steps.push_back(click(Control::Button1));
+            for (int k = 0; k < e.count; ++k) {
+                at(x + k * e.strideX, y + k * e.strideY);
+                steps.push_back(down(e.buttons, lastX_, lastY_));
+                steps.push_back(up(e.buttons, lastX_, lastY_));
+            }
+            if (drawing)
+                steps.push_back(click(Control::Button3));
+        }
+        return steps;
+    }
+
+    // Delivers one call through the event boundary; returns what is wrong
+    // afterwards, or "".
+    std::string deliver(const Step& s)
+    {
+        // Only a delivered call changes the store, so the last export is still current.
+        const std::string exportBefore = std::move(lastExport_);
+        const int linesBefore = editor.store.CadLineCount;
+        const int verticesBefore = totalVertices(editor.store);
+        const bool addingBefore = editor.modes.AddingLine;
+        const bool zoomArmedBefore = editor.zoom.ZoomArmed;
+        const std::size_t offeredBefore = offered_.size();
+        const SlotPositions positionsBefore = slotPositions(editor.store);
+        const bool draggingBefore = editor.modes.DraggingPoint;
+
+        const auto i = [](int v) { return static_cast<Integer>(v); };
+        const auto f = [](double v) { return static_cast<Single>(v); };
+        const bool clean = handleEvent(editor, [&] {
+            switch (s.kind) {
+            case Kind::CanvasMove: CAD8pic_mousemove(editor, i(s.buttons), 0, f(s.x), f(s.y)); break;
+            case Kind::CanvasDown: CAD8pic_mousedown(editor, i(s.buttons), 0, f(s.x), f(s.y)); break;
+            case Kind::CanvasUp: CAD8pic_mouseup(editor, i(s.buttons), 0, f(s.x), f(s.y)); break;
+            case Kind::FormMove: Form_MouseMove(editor, i(s.buttons), 0, f(s.x), f(s.y)); break;
+            case Kind::Click: press(s.control); break;
+            case Kind::Clock: centis_ = std::max(0LL, centis_ + std::llround(s.seconds * 100)); break;
+            }
+        });
+        canvas.clearLog(); // nothing reads the log here; it only costs time
+
+        if (!clean)
+            return "a fault reached the event boundary: " + editor.controls.UserMustSee;
+        if (endCalls_ != 0)
+            return "the program ended although the file could not be written";
+        if (std::string broken = checkStoreInvariants(editor.store); !broken.empty())
+            return "store: " + broken;
+        std::string text;
+        try {
+            text = buildCadExportText(editor.store);
+        } catch (const RuntimeFault& fault) {
+            return std::string("building the export faulted: ") + fault.what();
+        }
+        lastExport_ = text;
+        ExportedDrawing file;
+        if (std::string bad = readExport(text, file); !bad.empty())
+            return "export unreadable: " + bad;
+        if (std::string differs = compareWithStore(file, editor.store); !differs.empty())
+            return differs;
+
+        // Only the vertex picked up moves, only while it is dragged, and only
+        // to the pointer. Slots never move between vertices, so a slot names
+        // one vertex for as long as it stays in the drawing.
+        const SlotPositions positions = slotPositions(editor.store);
+        for (int slot = 1; slot <= MaxPoolPoints; ++slot) {
+            const auto& was = positionsBefore[static_cast<std::size_t>(slot)];
+            const auto& now = positions[static_cast<std::size_t>(slot)];
+            if (!was || !now || (was->X == now->X && was->Y == now->Y))
+                continue;
+            const std::string moved = "the vertex in slot " + std::to_string(slot) + " moved from " +
+                                      std::to_string(was->X) + "," + std::to_string(was->Y) + " to " +
+                                      std::to_string(now->X) + "," + std::to_string(now->Y);
+            if (!draggingBefore || slot != dragSlot_)
+                return moved + ", but the vertex picked up is " +
+                       (draggingBefore && dragSlot_ ? "in slot " + std::to_string(dragSlot_) : std::string("none"));
+            if (now->X != editor.mouse.MouseX || now->Y != editor.mouse.MouseY)
+                return moved + ", not to the pointer";
+        }
+        // A click that leaves a drag going has picked up the vertex the drag
+        // registers name (or kept the one it had).
+        if (!editor.modes.DraggingPoint)
+            dragSlot_ = 0;
+        else if (s.kind == Kind::CanvasDown)
+            dragSlot_ = namedDragSlot(editor);
+
+        if (s.kind == Kind::Click && s.control == Control::WriteAndEnd) {
+            if (offered_.size() != offeredBefore + 1 || offered_.back() != text)
+                return "the writer was not offered the export of the drawing";
+            if (text != exportBefore)
+                return "a refused write changed the drawing";
+            reached_.writeRefused = 1;
+        }
+
+        const ModeFlags& m = editor.modes;
+        const std::string& prompt = editor.controls.UserMustSee;
+        const int vertices = totalVertices(editor.store);
+        reached_.pointEditing |= m.PointEditing;
+        reached_.dragging |= m.DraggingPoint;
+        reached_.vertexInserted |= s.kind == Kind::CanvasDown && !addingBefore && vertices > verticesBefore;
+        reached_.vertexDeleted |= s.kind == Kind::CanvasDown && vertices < verticesBefore;
+        reached_.vertexMoved |=
+            vertices == verticesBefore && editor.store.CadLineCount == linesBefore && text != exportBefore;
+        reached_.lineDeleted |= editor.store.CadLineCount < linesBefore;
+        reached_.zoomApplied |= zoomArmedBefore && !editor.zoom.ZoomArmed && editor.mouse.MouseButton == 1;
+        reached_.vertexLimit |= prompt.rfind("too many Line points", 0) == 0;
+        reached_.poolFull |= prompt == PoolFullMessage;
+        reached_.lineLimit |= prompt.rfind("Too many general Lines", 0) == 0;
+        return {};
+    }
+
+    Reached reached() const
+    {
+        Reached r = reached_;
+        r.sequences = 1;
+        return r;
+    }
+
+    testing::RecordingCanvas canvas;
+    Editor editor{canvas};
+
+private:
+    void press(Control c)
+    {
+        switch (c) {
+        case Control::Button1: Button1Pressed(editor); break;
+        case Control::Button2: Button2Pressed(editor); break;
+        case Control::Button3: Button3Pressed(editor); break;
+        case Control::Button4: Button4Pressed(editor); break;
+        case Control::Cancel: CancelPressed(editor); break;
+        case Control::ZoomIn: zoomInBox_8cbn_Click(editor); break;
+        case Control::WriteAndEnd: End8cbn_Click(editor); break;
+        }
+    }
+
+    std::string exportText() const
+    {
+        try {
+            return buildCadExportText(editor.store);
+        } catch (const RuntimeFault& fault) {
+            return std::string("fault: ") + fault.what();
+        }
+    }
+
+    void locate(const Event& e, double& x, double& y) const
+    {
+        const auto vs = drawingVertices(editor.store);
+        switch (e.anchor) {
+        case Anchor::Absolute:
+            x = e.a;
+            y = e.b;
+            return;
+        case Anchor::Vertex:
+            if (!vs.empty()) {
+                const Vertex v = vs[static_cast<std::size_t>(e.pick) % vs.size()].first;
+                x = v.X + e.a;
+                y = v.Y + e.b;
+                return;
+            }
+            break;
+        case Anchor::Segment: {
+            std::vector<std::size_t> starts;
+            for (std::size_t k = 0; k + 1 < vs.size(); ++k) {
+                if (vs[k].second)
+                    starts.push_back(k);
+            }
+            if (!starts.empty()) {
+                const std::size_t k = starts[static_cast<std::size_t>(e.pick) % starts.size()];
+                x = (vs[k].first.X + vs[k + 1].first.X) / 2.0 + e.a;
+                y = (vs[k].first.Y + vs[k + 1].first.Y) / 2.0 + e.b;
+                return;
+            }
+            break;
+        }
+        case Anchor::LineBox: {
+            // The vertices of one line are a run of vs ending in a "last on its line" mark.
+            std::vector<std::pair<std::size_t, std::size_t>> lines;
+            for (std::size_t k = 0, first = 0; k < vs.size(); ++k) {
+                if (!vs[k].second) {
+                    lines.push_back({first, k});
+                    first = k + 1;
+                }
+            }
+            if (!lines.empty()) {
+                const auto [first, last] = lines[static_cast<std::size_t>(e.pick) % lines.size()];
+                int minX = vs[first].first.X, maxX = minX, minY = vs[first].first.Y, maxY = minY;
+                for (std::size_t k = first; k <= last; ++k) {
+                    minX = std::min<int>(minX, vs[k].first.X);
+                    maxX = std::max<int>(maxX, vs[k].first.X);
+                    minY = std::min<int>(minY, vs[k].first.Y);
+                    maxY = std::max<int>(maxY, vs[k].first.Y);
+                }
+                x = minX + e.a * (maxX - minX);
+                y = minY + e.b * (maxY - minY);
+                return;
+            }
+            break;
+        }
+        case Anchor::LastPointer: break;
+        }
+        // Nothing to aim at yet: stay near the pointer.
+        const bool offsets = e.anchor != Anchor::LineBox;
+        x = lastX_ + (offsets ? e.a : 0);
+        y = lastY_ + (offsets ? e.b : 0);
+    }
+
+    std::string lastExport_;
+    int dragSlot_ = 0; // slot of the vertex picked up, while a drag lasts
+    long long centis_ = 3600000; // 10:00 in the morning
+    int endCalls_ = 0;
+    std::vector<std::string> offered_;
+    double lastX_ = 392;
+    double lastY_ = 221;
+    Reached reached_;
+};
+
+// ------------------------------------------------------------ generators
+
+Gen<double> quarters(int lo, int hi)
+{
+    return gen::map(gen::inRange(lo * 4, hi * 4 + 1), [](int q) { return q / 4.0; });
+}
+
+// Mostly on the spot, sometimes a pixel or two off, now and then further.
+Gen<double> nearby(int reach)
+{
+    return gen::weightedOneOf<double>({{3, gen::just(0.0)}, {3, quarters(-2, 2)}, {2, quarters(-reach, reach)}});
+}
+
+// A press: left, right and middle alone, no button, and chords.
+Gen<int> pressedButtons()
+{
+    return gen::weightedElement<int>({{8, 1}, {5, 2}, {2, 4}, {1, 0}, {1, 3}, {1, 5}, {1, 6}, {1, 7}});
+}
+
+// Buttons held during a move or given with a release.
+Gen<int> heldButtons()
+{
+    return gen::weightedElement<int>({{10, 0}, {3, 1}, {2, 2}, {1, 4}, {1, 3}, {1, 5}, {1, 6}, {1, 7}});
+}
+
+Gen<Event> pointerGesture(Gesture gesture, Gen<int> buttons)
+{
+    const auto make = [gesture](Anchor anchor) {
+        return [gesture, anchor](const std::tuple<int, int, double, double>& t) {
+            Event e;
+            e.gesture = gesture;
+            e.anchor = anchor;
+            e.buttons = std::get<0>(t);
+            e.pick = std::get<1>(t);
+            e.a = std::get<2>(t);
+            e.b = std::get<3>(t);
+            return e;
+        };
+    };
+    const auto fraction = gen::map(gen::inRange(0, 101), [](int p) { return p / 100.0; });
+    // The canvas is 785 x 442: well outside it on every side.
+    const auto absolute = gen::map(gen::tuple(buttons, gen::just(0), quarters(-200, 1100), quarters(-200, 700)),
+                                   make(Anchor::Absolute));
+    return gen::weightedOneOf<Event>({
+        {3, absolute},
+        {4, gen::map(gen::tuple(buttons, gen::inRange(0, 55), nearby(8), nearby(8)), make(Anchor::Vertex))},
+        {4, gen::map(gen::tuple(buttons, gen::inRange(0, 55), nearby(4), nearby(4)), make(Anchor::Segment))},
+        {4, gen::map(gen::tuple(buttons, gen::inRange(0, 43), fraction, fraction), make(Anchor::LineBox))},
+        {3, gen::map(gen::tuple(buttons, gen::just(0), nearby(6), nearby(6)), make(Anchor::LastPointer))},
+    });
+}
+
+// Up to 25 taps, so that a run can pass the 20 vertices of a line; short
+// runs as often, so that drawn lines can also reach the 43 of the table.
+Gen<Event> tapRun(Gesture gesture)
+{
+    const auto count = gen::weightedOneOf<int>({{1, gen::inRange(0, 4)}, {1, gen::inRange(1, 26)}});
+    return gen::map(gen::tuple(pointerGesture(gesture, pressedButtons()), count, quarters(-60, 60),
+                               quarters(-40, 40)),
+                    [](const std::tuple<Event, int, double, double>& t) {
+                        Event e = std::get<0>(t);
+                        e.count = std::get<1>(t);
+                        e.strideX = std::get<2>(t);
+                        e.strideY = std::get<3>(t);
+                        return e;
+                    });
+}
+
+// Many short lines at once: the line table fills within one sequence.
+Gen<Event> drawnLines()
+{
+    return gen::map(gen::tuple(tapRun(Gesture::DrawLine), gen::inRange(2, 46)),
+                    [](const std::tuple<Event, int>& t) {
+                        Event e = std::get<0>(t);
+                        e.count = std::min(e.count, 3);
+                        e.repeat = std::get<1>(t);
+                        return e;
+                    });
+}
+
+Gen<Event> anyEvent()
+{
+    const auto clickOn = gen::map(gen::weightedElement<Control>({{4, Control::Button1},
+                                                                  {4, Control::Button2},
+                                                                  {4, Control::Button3},
+                                                                  {2, Control::Button4},
+                                                                  {2, Control::Cancel},
+                                                                  {1, Control::ZoomIn},
+                                                                  {1, Control::WriteAndEnd}}),
+                                  [](Control c) {
+                                      Event e;
+                                      e.gesture = Gesture::Click;
+                                      e.control = c;
+                                      return e;
+                                  });
+    // Without these the workflow seldom gets past choosing a line: most
+    // clicks would meet disabled buttons or lose the race to a canvas press.
+    const auto clickEnabled = gen::map(gen::inRange(0, 4), [](int pick) {
+        Event e;
+        e.gesture = Gesture::ClickEnabled;
+        e.pick = pick;
+        return e;
+    });
+    // Hundredths of a second: mostly 0 to 0.3 forward, now and then back a
+    // little, or back by hours (past midnight).
+    const auto clock = gen::map(gen::weightedOneOf<int>({{12, gen::inRange(0, 31)},
+                                                         {1, gen::inRange(-30, 0)},
+                                                         {1, gen::inRange(-4000000, -30)}}),
+                                [](int centis) {
+                                    Event e;
+                                    e.gesture = Gesture::Clock;
+                                    e.centis = centis;
+                                    return e;
+                                });
+    return gen::weightedOneOf<Event>({
+        {22, pointerGesture(Gesture::CanvasMove, heldButtons())},
+        {8, pointerGesture(Gesture::CanvasDown, pressedButtons())},
+        {7, pointerGesture(Gesture::CanvasUp, heldButtons())},
+        {14, pointerGesture(Gesture::Tap, pressedButtons())},
+        {4, pointerGesture(Gesture::FormMove, heldButtons())},
+        {2, tapRun(Gesture::Taps)},
+        {6, tapRun(Gesture::DrawLine)},
+        {1, drawnLines()},
+        {8, clickOn},
+        {12, clickEnabled},
+        {12, clock},
+    });
+}
+
+constexpr int MaxEvents = 300;
+constexpr int MinSequences = 2000;
+
+// Lengths 0 to 300 in every run, whatever size RapidCheck has reached; the
+// events themselves always use their full ranges.
+Gen<std::vector<Event>> eventSequence()
+{
+    return gen::resize(MaxEvents, gen::container<std::vector<Event>>(gen::resize(rc::kNominalSize, anyEvent())));
+}
+
+void runSequence(const std::vector<Event>& events, bool honourDisabled, Reached* reached)
+{
+    Session session;
+    std::vector<Step> delivered;
+    for (const Event& e : events) {
+        for (const Step& step : session.resolve(e)) {
+            // A disabled button ignores its click.
+            if (honourDisabled && step.kind == Kind::Click && !session.enabled(step.control))
+                continue;
+            delivered.push_back(step);
+            const std::string problem = session.deliver(step);
+            if (!problem.empty()) {
+                std::ostringstream os;
+                os << problem << "\nafter the steps:\n" << listSteps(delivered);
+                RC_FAIL(os.str());
+            }
+        }
+    }
+    if (reached)
+        reached->add(session.reached());
+}
+
+// ------------------------------------------------------------ properties
+
+// The run count is set here rather than left to RC_PARAMS, so that CI always
+// sees at least 2000 sequences; a seed given in RC_PARAMS still applies.
+TEST(RandomSequences, TwoThousandSequencesKeepTheStoreSoundAndTheExportTrue)
+{
+    rc::detail::TestParams params = rc::detail::configuration().testParams;
+    params.maxSuccess = std::max(params.maxSuccess, MinSequences);
+    params.maxSize = MaxEvents;
+
+    rc::detail::TestMetadata metadata;
+    metadata.id = "RandomSequences/TwoThousandSequencesKeepTheStoreSoundAndTheExportTrue";
+    metadata.description = "event sequences, disabled buttons ignoring their clicks";
+
+    Reached reached;
+    const auto result = rc::detail::checkTestable(
+        [&reached] { runSequence(*eventSequence(), true, &reached); }, metadata, params);
+
+    std::ostringstream message;
+    rc::detail::printResultMessage(result, message);
+    ASSERT_TRUE(result.is<rc::detail::SuccessResult>()) << message.str();
+    EXPECT_GE(result.get<rc::detail::SuccessResult>().numSuccess, MinSequences);
+    std::cout << reached << "\n";
+    // A generator that no longer reaches the editing code would pass quietly.
+    EXPECT_GT(reached.dragging, 0);
+    EXPECT_GT(reached.vertexMoved, 0);
+    EXPECT_GT(reached.vertexInserted, 0);
+    EXPECT_GT(reached.vertexDeleted, 0);
+    EXPECT_GT(reached.lineDeleted, 0);
+}
+
+// A disabled button normally swallows its click; the core must stay sound
+// when a handler runs anyway.
+RC_GTEST_PROP(RandomSequences, HandlersCalledWhileDisabledKeepTheStoreSound, ())
+{
+    runSequence(*eventSequence(), false, nullptr);
+}
+
+// ------------------------------------------------------ regression cases
+
+// Delivers the steps of a case one by one, stopping at the first problem.
+void expectSound(const std::vector<Step>& steps)
+{
+    Session session;
+    for (std::size_t k = 0; k < steps.size(); ++k) {
+        const std::string problem = session.deliver(steps[k]);
+        ASSERT_EQ(problem, "") << "at step " << k + 1 << ": " << steps[k];
+    }
+}
+
+//  line 1:  A(100,100)-----B(200,150)-----C(300,120)
+// B is picked up; "Select this Line" and "Edit a line point" are pressed
+// during the drag; a right click deletes A, and the same click drops: C, not
+// B, jumps to the click.
+TEST(RandomSequencesFound, DeletingAnEarlierVertexDuringADragMovesOnlyThePickedVertex)
+{
+    expectSound({
+        click(Control::Button1),
+        down(1, 100, 100), up(1, 100, 100),
+        down(1, 200, 150), up(1, 200, 150),
+        down(1, 300, 120), up(1, 300, 120),
+        click(Control::Button3),
+        click(Control::Button2),
+        down(1, 250, 130), up(1, 250, 130), // inside the box: line 1 on offer
+        click(Control::Button2),
+        click(Control::Button3),
+        down(1, 198, 146), up(1, 198, 146), // picks B up
+        click(Control::Button2),
+        click(Control::Button3),
+        down(2, 110, 105), up(2, 110, 105), // deletes A, drops
+    });
+}
+
+// As RapidCheck shrank it: a vertex inserted during point editing is being
+// dragged (line 1, position 4); "Done point editing" does nothing during the
+// drag, "Select this Line" and "Edit a line point" turn point editing on
+// again, and a right click deletes vertex 2 of line 1. The drop then moves the
+// vertex that slid into position 4 (212,101) instead of the one picked up.
+TEST(RandomSequencesFound, RightClickDeleteDuringAnInsertDragMovesOnlyThePickedVertex)
+{
+    expectSound({
+        click(Control::Button1),
+        down(1, 392, 221), up(1, 392, 221),
+        down(1, 332, 181), up(1, 332, 181),
+        down(1, 272, 141), up(1, 272, 141),
+        down(1, 212, 101), up(1, 212, 101),
+        down(1, 152, 61), up(1, 152, 61),
+        click(Control::Button3),
+        click(Control::Button1),
+        down(1, 390, 221), up(1, 390, 221),
+        down(1, 330, 223.5), up(1, 330, 223.5),
+        click(Control::Button3),
+        click(Control::Button2),
+        down(3, 154.5, 62.5),
+        click(Control::Button2),
+        click(Control::Button3),
+        down(1, 392, 221), up(1, 392, 221),
+        down(1, 331.25, 223), up(1, 331.25, 223),
+        down(1, 271.25, 198.75), up(1, 271.25, 198.75),
+        down(1, 211.25, 174.5), up(1, 211.25, 174.5),
+        click(Control::Button3),
+        click(Control::Button2),
+        click(Control::Button3),
+        down(2, 358, 199),
+    });
+}
+
+// As RapidCheck shrank it, from the property that ignores enabled states (the
+// one click on a disabled button, Button1, does nothing). A vertex inserted
+// at (360,222) is being dragged; "Edit a line point" turns point editing on
+// during the drag, and a right click nearest the middle of segment 2-3
+// deletes that segment's first vertex: the dragged one itself. The drop then
+// moves the vertex that slid into its position, (330,224).
+TEST(RandomSequencesFound, DeletingTheDraggedVertexMovesNoOtherVertex)
+{
+    expectSound({
+        click(Control::Button1),
+        down(1, 390, 221), up(1, 390, 221),
+        down(1, 330, 223.5), up(1, 330, 223.5),
+        click(Control::Button3),
+        click(Control::Button2),
+        move(390, 219.5, 3),
+        down(2, 384, 221.5),
+        click(Control::Button2),
+        up(0, 330, 221),
+        click(Control::Button3),
+        down(1, 360, 221.5),
+        click(Control::Button2),
+        click(Control::Button1),
+        down(2, -200, -200), up(2, -200, -200),
+        click(Control::Button3),
+        down(2, 341, 221.5),
+    });
+}
+
+} // namespace
+} // namespace vrex
