@@ -104,7 +104,7 @@ bool RecomputeView(Editor& editor)
 
 std::string FormatEdgeValue(Single value)
 {
-    const std::string s = defaultSingleText(value);
+    std::string s = defaultSingleText(value);
     const std::size_t p = s.find('.');
     // An exponent form has no three decimals to cut; it is shown as it is.
     if (p == std::string::npos || s.find('E') != std::string::npos)

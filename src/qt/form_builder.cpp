@@ -15,7 +15,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-#include <ranges>
 #include <vector>
 
 namespace vrex::qt {
@@ -227,8 +226,8 @@ QWidget* buildWindow(const WindowLayout& layout, QWidget* canvasWidget)
             surface.push_back(widget);
     }
     // Lowered last to first, they keep their table order among themselves.
-    for (QWidget* widget : std::views::reverse(surface))
-        widget->lower();
+    for (auto it = surface.rbegin(); it != surface.rend(); ++it)
+        (*it)->lower();
 
     window->setGeometry(pixels(layout.left), pixels(layout.top), pixels(layout.width), pixels(layout.height));
     if (layout.border == vrex::WindowBorder::FixedNoControlBox)

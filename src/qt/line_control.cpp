@@ -3,6 +3,7 @@
 #include <QPainter>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
 
 namespace vrex::qt {
@@ -22,7 +23,7 @@ void LineControl::paintEvent(QPaintEvent*)
 {
     // The pen runs centred through the end points and its square caps reach
     // exactly to the widget's edges.
-    const double shift = lineWidth_ / 2 - lineWidth_ / 2.0;
+    const double shift = std::floor(lineWidth_ / 2.0) - lineWidth_ / 2.0;
     const QPointF offset = QPointF(pos()) + QPointF(shift, shift);
     QPainter painter(this);
     painter.setPen(QPen(palette().color(QPalette::WindowText), lineWidth_, Qt::SolidLine, Qt::SquareCap));
