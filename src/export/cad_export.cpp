@@ -64,8 +64,7 @@ std::string buildCadExportText(const PolylineStore& store)
         type.resize(2, ' ');
         for (Integer j = 1; j <= pointCount; ++j) {
             const CadPoint& point = store.CadPoints[line.PointIds[j]];
-            out << "InLine               Point >                        " << point.X << "  " << point.Y << "  "
-                << type;
+            out << "InLine               Point >                        " << point.X << "  " << point.Y << "  " << type;
             out.end();
         }
         record("LoopEnd              Endof >                        ________EndOf ");

@@ -10,8 +10,7 @@ namespace {
 
 bool namesVertex(const PolylineStore& store, Integer line, Integer position)
 {
-    return line >= 1 && line <= store.CadLineCount && position >= 1 &&
-           position <= store.CadLines[line].PointCount;
+    return line >= 1 && line <= store.CadLineCount && position >= 1 && position <= store.CadLines[line].PointCount;
 }
 
 } // namespace

@@ -132,8 +132,8 @@ std::string defaultSingleText(Single value)
     // to_chars ignores the C locale, which a GUI toolkit may switch to a
     // decimal comma; the text must always use ".".
     char buffer[32];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, static_cast<double>(value),
-                                      std::chars_format::general, 7);
+    const auto result =
+        std::to_chars(buffer, buffer + sizeof buffer, static_cast<double>(value), std::chars_format::general, 7);
     std::string s(buffer, result.ptr);
     const std::size_t e = s.find('e');
     if (e != std::string::npos)

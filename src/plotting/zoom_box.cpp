@@ -31,8 +31,7 @@ void ApplyOrCancelZoom(Editor& editor)
         z.ZoomArmed = false;
         z.ZoomBoxVisible = false;
         break;
-    default:
-        break; // still armed for the next click
+    default: break; // still armed for the next click
     }
 }
 

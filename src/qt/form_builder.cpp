@@ -27,15 +27,9 @@ using vrex::WindowLayout;
 
 constexpr vrex::LayoutColor ButtonFace = 0x8000000Fu;
 
-int pixels(int twips)
-{
-    return twips / vrex::TwipsPerPixel;
-}
+int pixels(int twips) { return twips / vrex::TwipsPerPixel; }
 
-QString qs(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), qsizetype(text.size()));
-}
+QString qs(std::string_view text) { return QString::fromUtf8(text.data(), qsizetype(text.size())); }
 
 Qt::Alignment horizontal(vrex::Alignment alignment)
 {
@@ -157,8 +151,8 @@ QWidget* makeControl(const ControlLayout& c)
 // every windowed control lies above them.
 bool drawnOnSurface(ControlKind kind)
 {
-    return kind == ControlKind::Label || kind == ControlKind::Image || kind == ControlKind::Shape
-           || kind == ControlKind::Line;
+    return kind == ControlKind::Label || kind == ControlKind::Image || kind == ControlKind::Shape ||
+           kind == ControlKind::Line;
 }
 
 void applyCommon(QWidget* widget, const ControlLayout& c)
@@ -181,11 +175,10 @@ void applyCommon(QWidget* widget, const ControlLayout& c)
 Qt::WindowFlags windowFlags(vrex::WindowBorder border)
 {
     switch (border) {
-    case vrex::WindowBorder::FixedNoControlBox:
-        return Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint;
+    case vrex::WindowBorder::FixedNoControlBox: return Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint;
     case vrex::WindowBorder::SizableCloseOnly:
-        return Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-               | Qt::WindowCloseButtonHint;
+        return Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+               Qt::WindowCloseButtonHint;
     case vrex::WindowBorder::Sizable: break;
     }
     return Qt::Window;
@@ -193,10 +186,7 @@ Qt::WindowFlags windowFlags(vrex::WindowBorder border)
 
 } // namespace
 
-QString labelText(std::string_view caption)
-{
-    return qs(caption).replace(QStringLiteral("&&"), QStringLiteral("&"));
-}
+QString labelText(std::string_view caption) { return qs(caption).replace(QStringLiteral("&&"), QStringLiteral("&")); }
 
 QWidget* buildWindow(const WindowLayout& layout, QWidget* canvasWidget)
 {

@@ -206,12 +206,10 @@ bool Front::eventFilter(QObject* watched, QEvent* event)
         // Moves over a control reach the window too; only the bare surface counts.
         if (mainWindow_->childAt(move->position().toPoint()))
             return QObject::eventFilter(watched, event);
-        const auto buttons = static_cast<Integer>(
-            move->buttons() & (Qt::LeftButton | Qt::RightButton | Qt::MiddleButton));
+        const auto buttons =
+            static_cast<Integer>(move->buttons() & (Qt::LeftButton | Qt::RightButton | Qt::MiddleButton));
         const QPointF at = move->position();
-        run([&] {
-            Form_MouseMove(*editor_, buttons, 0, static_cast<Single>(at.x()), static_cast<Single>(at.y()));
-        });
+        run([&] { Form_MouseMove(*editor_, buttons, 0, static_cast<Single>(at.x()), static_cast<Single>(at.y())); });
     }
     return QObject::eventFilter(watched, event);
 }

@@ -8,20 +8,20 @@ namespace {
 QPalette::ColorRole systemColorRole(unsigned index)
 {
     switch (index) {
-    case 4: return QPalette::Window;           // menu
-    case 5: return QPalette::Base;             // window background
-    case 6: return QPalette::WindowText;       // window frame
-    case 7: return QPalette::WindowText;       // menu text
-    case 8: return QPalette::Text;             // window text
+    case 4: return QPalette::Window;     // menu
+    case 5: return QPalette::Base;       // window background
+    case 6: return QPalette::WindowText; // window frame
+    case 7: return QPalette::WindowText; // menu text
+    case 8: return QPalette::Text;       // window text
     case 13: return QPalette::Highlight;
     case 14: return QPalette::HighlightedText;
     case 15: return QPalette::Button;          // button face
     case 16: return QPalette::Dark;            // button shadow
     case 17: return QPalette::PlaceholderText; // grey text
     case 18: return QPalette::ButtonText;
-    case 20: return QPalette::Light;           // button highlight
-    case 21: return QPalette::Shadow;          // 3D dark shadow
-    case 22: return QPalette::Midlight;        // 3D light
+    case 20: return QPalette::Light;    // button highlight
+    case 21: return QPalette::Shadow;   // 3D dark shadow
+    case 22: return QPalette::Midlight; // 3D light
     case 23: return QPalette::ToolTipText;
     case 24: return QPalette::ToolTipBase;
     default: return QPalette::Window;
@@ -30,10 +30,7 @@ QPalette::ColorRole systemColorRole(unsigned index)
 
 } // namespace
 
-bool isSystemColor(vrex::LayoutColor value)
-{
-    return value != vrex::DefaultColor && (value & 0x80000000u) != 0;
-}
+bool isSystemColor(vrex::LayoutColor value) { return value != vrex::DefaultColor && (value & 0x80000000u) != 0; }
 
 QColor layoutColor(vrex::LayoutColor value, const QPalette& palette)
 {

@@ -11,8 +11,9 @@ struct Services {
     // Time of day in seconds since local midnight.
     std::function<double()> timeOfDay = [] { return 0.0; };
     // Value of an environment variable, nothing when it is not set.
-    std::function<std::optional<std::string>(const std::string&)> environment =
-        [](const std::string&) { return std::optional<std::string>{}; };
+    std::function<std::optional<std::string>(const std::string&)> environment = [](const std::string&) {
+        return std::optional<std::string>{};
+    };
     // Writes one file whole: the new content replaces the old, or nothing
     // changes. Returns the reason on failure, nothing on success.
     std::function<std::optional<std::string>(const std::string& path, const std::string& content)> writeWholeFile =

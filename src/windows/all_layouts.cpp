@@ -2,6 +2,12 @@
 
 namespace vrex {
 
+// The tables are laid out by hand to read like the window layouts.
+// clang-format off
+
+// The tables are laid out by hand to read like the window layouts.
+// clang-format off
+
 std::span<const WindowLayout* const> allWindowLayouts()
 {
     // The start-up shows the first four in this order, the main window last.
@@ -15,5 +21,9 @@ std::span<const WindowLayout* const> allWindowLayouts()
     };
     return all;
 }
+
+// clang-format on
+
+// clang-format on
 
 } // namespace vrex

@@ -8,6 +8,9 @@
 
 namespace vrex {
 
+// The tables are laid out by hand to read like the window layouts.
+// clang-format off
+
 namespace {
 
 using enum ControlKind;
@@ -208,5 +211,7 @@ const WindowLayout& crossSectionLayout()
 {
     return CrossSection;
 }
+
+// clang-format on
 
 } // namespace vrex

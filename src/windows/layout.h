@@ -79,12 +79,12 @@ struct WindowLayout {
     std::span<const ControlLayout> controls;
 };
 
-const WindowLayout& mainWindowLayout();        // CAD8frm
-const WindowLayout& crossSectionLayout();      // XSpick8frm
-const WindowLayout& mapLayout();               // CADmap8frm
-const WindowLayout& listLayout();              // CADlistof8frm
-const WindowLayout& renameLayout();            // CADrenameAndYouSure8frm
-const WindowLayout& infoLayout();              // CAD_info_8frm
+const WindowLayout& mainWindowLayout();   // CAD8frm
+const WindowLayout& crossSectionLayout(); // XSpick8frm
+const WindowLayout& mapLayout();          // CADmap8frm
+const WindowLayout& listLayout();         // CADlistof8frm
+const WindowLayout& renameLayout();       // CADrenameAndYouSure8frm
+const WindowLayout& infoLayout();         // CAD_info_8frm
 
 // All six, the windows shown at start first in show order.
 std::span<const WindowLayout* const> allWindowLayouts();

@@ -7,6 +7,9 @@
 
 namespace vrex {
 
+// The tables are laid out by hand to read like the window layouts.
+// clang-format off
+
 namespace {
 
 using enum ControlKind;
@@ -38,5 +41,7 @@ const WindowLayout& listLayout()
 {
     return List;
 }
+
+// clang-format on
 
 } // namespace vrex

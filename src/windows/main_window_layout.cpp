@@ -8,6 +8,9 @@
 
 namespace vrex {
 
+// The tables are laid out by hand to read like the window layouts.
+// clang-format off
+
 namespace {
 
 using enum ControlKind;
@@ -107,5 +110,7 @@ const WindowLayout& mainWindowLayout()
 {
     return Main;
 }
+
+// clang-format on
 
 } // namespace vrex

@@ -7,6 +7,9 @@
 
 namespace vrex {
 
+// The tables are laid out by hand to read like the window layouts.
+// clang-format off
+
 namespace {
 
 using enum ControlKind;
@@ -112,5 +115,7 @@ const WindowLayout& mapLayout()
 {
     return Map;
 }
+
+// clang-format on
 
 } // namespace vrex

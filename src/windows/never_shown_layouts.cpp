@@ -8,6 +8,9 @@
 
 namespace vrex {
 
+// The tables are laid out by hand to read like the window layouts.
+// clang-format off
+
 namespace {
 
 using enum ControlKind;
@@ -90,5 +93,7 @@ const WindowLayout& infoLayout()
 {
     return Info;
 }
+
+// clang-format on
 
 } // namespace vrex

@@ -25,10 +25,7 @@ protected:
         editor.drawing.MarkerUnitY = editor.drawing.MarkerUnitX;
     }
 
-    long countOf(const std::string& call) const
-    {
-        return std::count(canvas.calls.begin(), canvas.calls.end(), call);
-    }
+    long countOf(const std::string& call) const { return std::count(canvas.calls.begin(), canvas.calls.end(), call); }
 
     testing::RecordingCanvas canvas;
     Editor editor{canvas};
@@ -59,9 +56,10 @@ TEST_F(Primitives, SegmentEndingOnTheFarBoundIsDrawnOnePixelFurtherIsSkipped)
 TEST_F(Primitives, OffCanvasStartDrawsFromWhereThePreviousDrawingEnded)
 {
     canvas.Cls();
-    DrawSegment(editor, -5, 10, 50, 60, Blue, 2); // first after the clear: from the top-left corner
+    DrawSegment(editor, -5, 10, 50, 60, Blue, 2);  // first after the clear: from the top-left corner
     DrawSegment(editor, 10, 500, 70, 80, Blue, 2); // from the end of the one before
-    EXPECT_EQ(canvas.calls, (Log{"Cls", "DrawWidth 2", "Line 0,0-50,60 c16711680 w2", "Line 50,60-70,80 c16711680 w2"}));
+    EXPECT_EQ(canvas.calls,
+              (Log{"Cls", "DrawWidth 2", "Line 0,0-50,60 c16711680 w2", "Line 50,60-70,80 c16711680 w2"}));
 }
 
 TEST_F(Primitives, SquareMarkerOfSizeHalfHasCornersFourPixelsFromTheCentre)
@@ -105,7 +103,7 @@ TEST_F(Primitives, OnlyTheExactSquareNamesAreDrawn)
     const struct {
         const char* shape;
         bool drawn;
-    } cases[] = {{"Square", true}, {"SQUARE", true}, {"square", false}, {"sQUARE", false},
+    } cases[] = {{"Square", true},   {"SQUARE", true},  {"square", false}, {"sQUARE", false},
                  {"Square ", false}, {"CIRCLE", false}, {"", false}};
     for (const auto& c : cases) {
         SCOPED_TRACE(std::string("shape \"") + c.shape + "\"");

@@ -116,10 +116,19 @@ TEST_F(Scene, SegmentsAreDrawnFirstThenMarkersOnTop)
     buildAndDraw();
     const std::vector<std::string> expected{
         "Cls",
-        "PSet 100,50 w1", "DrawWidth 2", "Line 100,50-110,50 c0 w2",
-        "PSet 110,50 w2", "Line 110,50-120,50 c0 w2",
-        "DrawWidth 1", "PSet 96,46 w1", "DrawWidth 1", "Line 96,46-104,46 c0 w1", "Line 104,46-104,54 c0 w1",
-        "Line 104,54-96,54 c0 w1", "Line 96,54-96,46 c0 w1", "PSet 100,50 w1",
+        "PSet 100,50 w1",
+        "DrawWidth 2",
+        "Line 100,50-110,50 c0 w2",
+        "PSet 110,50 w2",
+        "Line 110,50-120,50 c0 w2",
+        "DrawWidth 1",
+        "PSet 96,46 w1",
+        "DrawWidth 1",
+        "Line 96,46-104,46 c0 w1",
+        "Line 104,46-104,54 c0 w1",
+        "Line 104,54-96,54 c0 w1",
+        "Line 96,54-96,46 c0 w1",
+        "PSet 100,50 w1",
     };
     ASSERT_GE(canvas.calls.size(), expected.size());
     EXPECT_EQ(std::vector<std::string>(canvas.calls.begin(), canvas.calls.begin() + expected.size()), expected);

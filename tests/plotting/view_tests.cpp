@@ -104,28 +104,27 @@ TEST_P(RecomputeSequence, LabelsGrowEachRecomputationUntilRefused)
 
 INSTANTIATE_TEST_SUITE_P(
     DrawingAreas, RecomputeSequence,
-    ::testing::Values(
-        SequenceCase{800,
-                     400,
-                     {
-                         {"2458.250 ft", "3971 ft", "17.340 ft", "32.340 ft"},
-                         {"3451 ft", "6429.250 ft", "25.340 ft", "49.340 ft"}, // end of start-up
-                         {"5058.250 ft", "9880 ft", "37.590 ft", "74.340 ft"},
-                         {"7528.250 ft", "14938.250 ft", "56.090 ft", "111.590 ft"},
-                         {"11262.750 ft", "22466.250 ft", "84.090 ft", "168.090 ft"},
-                         {"16879.250 ft", "33728.750 ft", "126.090 ft", "252.090 ft"},
-                     }},
-        // Seven significant digits first, then the cut to three decimals.
-        SequenceCase{785,
-                     442,
-                     {
-                         {"2457.608 ft", "3968.431 ft", "17.362 ft", "32.340 ft"},
-                         {"3448.344 ft", "6420.553 ft", "25.398 ft", "49.362 ft"}, // end of start-up
-                         {"5051.549 ft", "9861.165 ft", "37.704 ft", "74.398 ft"},
-                         {"7513.659 ft", "14899.990 ft", "56.287 ft", "111.704 ft"},
-                         {"11233.910 ft", "22394.680 ft", "84.414 ft", "168.288 ft"},
-                         {"16825.530 ft", "33600.380 ft", "126.604 ft", "252.414 ft"},
-                     }}),
+    ::testing::Values(SequenceCase{800,
+                                   400,
+                                   {
+                                       {"2458.250 ft", "3971 ft", "17.340 ft", "32.340 ft"},
+                                       {"3451 ft", "6429.250 ft", "25.340 ft", "49.340 ft"}, // end of start-up
+                                       {"5058.250 ft", "9880 ft", "37.590 ft", "74.340 ft"},
+                                       {"7528.250 ft", "14938.250 ft", "56.090 ft", "111.590 ft"},
+                                       {"11262.750 ft", "22466.250 ft", "84.090 ft", "168.090 ft"},
+                                       {"16879.250 ft", "33728.750 ft", "126.090 ft", "252.090 ft"},
+                                   }},
+                      // Seven significant digits first, then the cut to three decimals.
+                      SequenceCase{785,
+                                   442,
+                                   {
+                                       {"2457.608 ft", "3968.431 ft", "17.362 ft", "32.340 ft"},
+                                       {"3448.344 ft", "6420.553 ft", "25.398 ft", "49.362 ft"}, // end of start-up
+                                       {"5051.549 ft", "9861.165 ft", "37.704 ft", "74.398 ft"},
+                                       {"7513.659 ft", "14899.990 ft", "56.287 ft", "111.704 ft"},
+                                       {"11233.910 ft", "22394.680 ft", "84.414 ft", "168.288 ft"},
+                                       {"16825.530 ft", "33600.380 ft", "126.604 ft", "252.414 ft"},
+                                   }}),
     [](const auto& info) {
         return std::to_string(static_cast<int>(info.param.width)) + "x" +
                std::to_string(static_cast<int>(info.param.height));
@@ -205,18 +204,12 @@ TEST(FormatEdgeValue, ShowsThreeDecimalsCutNotRoundedAndWholeNumbersPlain)
         Single value;
         const char* text;
     } cases[] = {
-        {12.34f, "12.340"},
-        {-54.32f, "-54.320"},
-        {1954, "1954"},
-        {2.0004f, "2"},
-        {2.9995f, "3"},
-        {25.39876f, "25.398"},
-        {2457.6076f, "2457.608"}, // its own text is already rounded to seven digits
-        {0.5f, "0.500"},
-        {-2.0004f, "-2"},
-        {-1.9995f, "-2"}, // a .999 rounds away from zero on the negative side too
-        {0.0001f, "0"},
-        {1.5e-5f, "1.5E-05"}, // an exponent form is shown as it is
+        {12.34f, "12.340"}, {-54.32f, "-54.320"},  {1954, "1954"},           {2.0004f, "2"},
+        {2.9995f, "3"},     {25.39876f, "25.398"}, {2457.6076f, "2457.608"}, // its own text is already rounded to seven
+                                                                             // digits
+        {0.5f, "0.500"},    {-2.0004f, "-2"},      {-1.9995f, "-2"}, // a .999 rounds away from zero on the negative
+                                                                     // side too
+        {0.0001f, "0"},     {1.5e-5f, "1.5E-05"},                    // an exponent form is shown as it is
         {0, "0"},
     };
     for (const auto& c : cases)
@@ -229,16 +222,9 @@ TEST(DefaultSingleText, SevenSignificantDigitsNoTrailingZerosExponentOnlyWhenNee
         Single value;
         const char* text;
     } cases[] = {
-        {100, "100"},
-        {0.1f, "0.1"},
-        {-54.32f, "-54.32"},
-        {2457.6076f, "2457.608"},
-        {1234567, "1234567"},
-        {9999999, "9999999"},
-        {12345678, "1.234568E+07"},
-        {0.0001f, "0.0001"},
-        {1.5e-5f, "1.5E-05"},
-        {-0.0f, "0"},
+        {100, "100"},         {0.1f, "0.1"},        {-54.32f, "-54.32"},        {2457.6076f, "2457.608"},
+        {1234567, "1234567"}, {9999999, "9999999"}, {12345678, "1.234568E+07"}, {0.0001f, "0.0001"},
+        {1.5e-5f, "1.5E-05"}, {-0.0f, "0"},
     };
     for (const auto& c : cases)
         EXPECT_EQ(defaultSingleText(c.value), c.text) << "value " << c.value;
@@ -251,11 +237,20 @@ TEST(IsInsideCanvas, IsInclusiveOnAllFourSides)
         int x, y;
         bool inside;
     } cases[] = {
-        {0, 0, 0, 0, true},     {0, 0, 800, 400, true}, {0, 0, 400, 200, true}, {0, 0, -1, 200, false},
-        {0, 0, 801, 200, false}, {0, 0, 400, -1, false}, {0, 0, 400, 401, false},
+        {0, 0, 0, 0, true},
+        {0, 0, 800, 400, true},
+        {0, 0, 400, 200, true},
+        {0, 0, -1, 200, false},
+        {0, 0, 801, 200, false},
+        {0, 0, 400, -1, false},
+        {0, 0, 400, 401, false},
         // The bounds move with ScaleLeft and ScaleTop.
-        {10, 20, 10, 20, true}, {10, 20, 810, 420, true}, {10, 20, 9, 20, false}, {10, 20, 811, 420, false},
-        {10, 20, 10, 19, false}, {10, 20, 810, 421, false},
+        {10, 20, 10, 20, true},
+        {10, 20, 810, 420, true},
+        {10, 20, 9, 20, false},
+        {10, 20, 811, 420, false},
+        {10, 20, 10, 19, false},
+        {10, 20, 810, 421, false},
     };
     for (const auto& c : cases) {
         RecordingCanvas canvas(800, 400, c.left, c.top);

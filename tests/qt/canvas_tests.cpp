@@ -92,9 +92,9 @@ TEST_F(QtCanvas, SelectModeDrawsTheChosenLineNearBlackAndTheOthersSilver)
     tap(40, 30); // inside line 1's box
     ASSERT_EQ(editor.store.SelectedLine, 1);
     EXPECT_EQ(at(40, 20), NearBlack);
-    EXPECT_EQ(at(96, 30), Silver);  // line 2's marker edge
-    EXPECT_EQ(at(100, 30), Black);  // a marker centre takes the fore colour
-    EXPECT_EQ(at(20, 20), Black);   // and so does a segment start
+    EXPECT_EQ(at(96, 30), Silver); // line 2's marker edge
+    EXPECT_EQ(at(100, 30), Black); // a marker centre takes the fore colour
+    EXPECT_EQ(at(20, 20), Black);  // and so does a segment start
 
     const QImage expected = kept("small_scene_select.png");
     if (qEnvironmentVariableIsSet("VREX_UPDATE_GOLDEN"))

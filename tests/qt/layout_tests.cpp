@@ -26,10 +26,7 @@
 namespace vrex::qt {
 namespace {
 
-QString qs(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), qsizetype(text.size()));
-}
+QString qs(std::string_view text) { return QString::fromUtf8(text.data(), qsizetype(text.size())); }
 
 QRect pixelRect(int left, int top, int width, int height)
 {
@@ -64,8 +61,8 @@ bool isOfKind(QWidget* w, ControlKind kind)
     }
     case ControlKind::Shape: {
         auto* frame = qobject_cast<QFrame*>(w);
-        return frame && !qobject_cast<QLabel*>(w) && frame->frameShape() == QFrame::Box && frame->lineWidth() == 1
-               && !frame->autoFillBackground();
+        return frame && !qobject_cast<QLabel*>(w) && frame->frameShape() == QFrame::Box && frame->lineWidth() == 1 &&
+               !frame->autoFillBackground();
     }
     case ControlKind::Line: return dynamic_cast<LineControl*>(w);
     case ControlKind::PictureBox: {

@@ -56,7 +56,8 @@ public:
     Editor& ed() { return editor; }
 };
 
-const char* const Idle1 = "on Add a new line | on Modify a Line | off Done adding Line | off 4)  Delete_Right_No | off Cancel ";
+const char* const Idle1 =
+    "on Add a new line | on Modify a Line | off Done adding Line | off 4)  Delete_Right_No | off Cancel ";
 
 void withLine(EditorTest& t) { static_cast<ModeTransitions&>(t).addLine({{100, 100}, {200, 150}, {300, 120}}); }
 void selecting(EditorTest& t)
@@ -119,8 +120,8 @@ const Transition Transitions[] = {
      "Move Pt: LEFT_CLICK, release, move, reclick ---- New Pt: LEFT_CLICK Between pts ---- Delete Pt: RIGHT_CLICK "
      "----- and  `done`",
      "off Add a new line | off Select this Line | on Done point editing | off Delete this Line | on Cancel "},
-    {"edit or delete, button 4 deletes the line", editOrDelete, [](EditorTest& t) { press(Button4Pressed, t); },
-     "Idle", "Done Deleting a Line",
+    {"edit or delete, button 4 deletes the line", editOrDelete, [](EditorTest& t) { press(Button4Pressed, t); }, "Idle",
+     "Done Deleting a Line",
      "on Add a new line | off Select this Line | off Edit a line point | off Delete this Line | off Cancel "},
     {"edit or delete, a click withdraws the choice", editOrDelete,
      [](EditorTest& t) { static_cast<ModeTransitions&>(t).tap(150, 130); }, "Selecting, line on offer",
@@ -144,8 +145,8 @@ const Transition Transitions[] = {
          pointEditing(t);
          static_cast<ModeTransitions&>(t).tap(150, 130, 2);
      },
-     [](EditorTest& t) { press(Button2Pressed, t); },
-     "Edit-or-delete", "Push `Edit a Point` button   OR  `Delete this Line` button",
+     [](EditorTest& t) { press(Button2Pressed, t); }, "Edit-or-delete",
+     "Push `Edit a Point` button   OR  `Delete this Line` button",
      "off Add a new line | off Select this Line | on Edit a line point | on Delete this Line | on Cancel "},
     {"dragging, a click drops the vertex", dragging,
      [](EditorTest& t) { static_cast<ModeTransitions&>(t).tap(160, 130); }, "Point editing",

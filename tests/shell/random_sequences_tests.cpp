@@ -57,9 +57,9 @@ struct Event {
     Gesture gesture = Gesture::Clock;
     int buttons = 0;
     Anchor anchor = Anchor::Absolute;
-    int pick = 0; // which vertex, segment, line or enabled button, modulo how many there are
-    double a = 0; // x, an x offset, or a fraction of the line box's width
-    double b = 0; // the same for y
+    int pick = 0;   // which vertex, segment, line or enabled button, modulo how many there are
+    double a = 0;   // x, an x offset, or a fraction of the line box's width
+    double b = 0;   // the same for y
     int count = 0;  // taps of a run or a drawn line, each stride pixels on from the last
     int repeat = 1; // drawn lines, one after the other, each with the same taps
     double strideX = 0;
@@ -198,7 +198,8 @@ bool takeNumber(std::string_view& rest, int& value)
     while (i < rest.size() && rest[i] >= '0' && rest[i] <= '9')
         ++i;
     const std::size_t digits = i - first;
-    if (digits == 0 || digits > 5 || (digits > 1 && rest[first] == '0') || (negative && digits == 1 && rest[first] == '0'))
+    if (digits == 0 || digits > 5 || (digits > 1 && rest[first] == '0') ||
+        (negative && digits == 1 && rest[first] == '0'))
         return false;
     long v = std::stol(std::string(rest.substr(first, digits)));
     value = static_cast<int>(negative ? -v : v);
@@ -263,7 +264,8 @@ std::string readExport(const std::string& text, ExportedDrawing& out)
         std::string_view r = next().value();
         ExportedLine line;
         r.remove_prefix(blockStart.size());
-        if (!takeNumber(r, line.number) || !takeLiteral(r, "   #=") || !takeNumber(r, line.declaredPoints) || !r.empty())
+        if (!takeNumber(r, line.number) || !takeLiteral(r, "   #=") || !takeNumber(r, line.declaredPoints) ||
+            !r.empty())
             return "bad block start at record " + std::to_string(at);
         if (std::string e = expectRecord("LoopingComment       InLineData comment >           X    Y    Type");
             !e.empty())
@@ -285,9 +287,10 @@ std::string readExport(const std::string& text, ExportedDrawing& out)
     }
 
     // No group is ever made, so the group section is empty.
-    for (std::string_view t : {"LoopEnd          Endof >                        ___EndOf", " ",
-                               "Define GroupData >       Group ", "Define LineData >        LineNum", " ",
-                               "               >        End ", "DataFIle                                EndOfDataFile"}) {
+    for (std::string_view t :
+         {"LoopEnd          Endof >                        ___EndOf", " ", "Define GroupData >       Group ",
+          "Define LineData >        LineNum", " ", "               >        End ",
+          "DataFIle                                EndOfDataFile"}) {
         if (std::string e = expectRecord(t); !e.empty())
             return e;
     }
@@ -362,11 +365,11 @@ struct Reached {
 
 std::ostream& operator<<(std::ostream& os, const Reached& r)
 {
-    return os << r.sequences << " sequences; reached: point editing " << r.pointEditing << ", dragging "
-              << r.dragging << ", vertex moved " << r.vertexMoved << ", inserted " << r.vertexInserted
-              << ", vertex deleted " << r.vertexDeleted << ", line deleted " << r.lineDeleted << ", zoom applied "
-              << r.zoomApplied << ", write refused " << r.writeRefused << ", 20 vertices " << r.vertexLimit
-              << ", pool full " << r.poolFull << ", 43 lines " << r.lineLimit;
+    return os << r.sequences << " sequences; reached: point editing " << r.pointEditing << ", dragging " << r.dragging
+              << ", vertex moved " << r.vertexMoved << ", inserted " << r.vertexInserted << ", vertex deleted "
+              << r.vertexDeleted << ", line deleted " << r.lineDeleted << ", zoom applied " << r.zoomApplied
+              << ", write refused " << r.writeRefused << ", 20 vertices " << r.vertexLimit << ", pool full "
+              << r.poolFull << ", 43 lines " << r.lineLimit;
 }
 
 // Vertices in drawing order, each with whether the next one is on the same
@@ -410,7 +413,8 @@ int namedDragSlot(const Editor& e)
 {
     const PointEditState& d = e.pointEdit;
     const PolylineStore& s = e.store;
-    if (d.DragLine < 1 || d.DragLine > s.CadLineCount || d.DragPoint < 1 || d.DragPoint > s.CadLines[d.DragLine].PointCount)
+    if (d.DragLine < 1 || d.DragLine > s.CadLineCount || d.DragPoint < 1 ||
+        d.DragPoint > s.CadLines[d.DragLine].PointCount)
         return 0;
     return s.CadLines[d.DragLine].PointIds[d.DragPoint];
 }
@@ -698,7 +702,7 @@ private:
     }
 
     std::string lastExport_;
-    int dragSlot_ = 0; // slot of the vertex picked up, while a drag lasts
+    int dragSlot_ = 0;           // slot of the vertex picked up, while a drag lasts
     long long centis_ = 3600000; // 10:00 in the morning
     int endCalls_ = 0;
     std::vector<std::string> offered_;
@@ -748,8 +752,8 @@ Gen<Event> pointerGesture(Gesture gesture, Gen<int> buttons)
     };
     const auto fraction = gen::map(gen::inRange(0, 101), [](int p) { return p / 100.0; });
     // The canvas is 785 x 442: well outside it on every side.
-    const auto absolute = gen::map(gen::tuple(buttons, gen::just(0), quarters(-200, 1100), quarters(-200, 700)),
-                                   make(Anchor::Absolute));
+    const auto absolute =
+        gen::map(gen::tuple(buttons, gen::just(0), quarters(-200, 1100), quarters(-200, 700)), make(Anchor::Absolute));
     return gen::weightedOneOf<Event>({
         {3, absolute},
         {4, gen::map(gen::tuple(buttons, gen::inRange(0, 55), nearby(8), nearby(8)), make(Anchor::Vertex))},
@@ -764,8 +768,7 @@ Gen<Event> pointerGesture(Gesture gesture, Gen<int> buttons)
 Gen<Event> tapRun(Gesture gesture)
 {
     const auto count = gen::weightedOneOf<int>({{1, gen::inRange(0, 4)}, {1, gen::inRange(1, 26)}});
-    return gen::map(gen::tuple(pointerGesture(gesture, pressedButtons()), count, quarters(-60, 60),
-                               quarters(-40, 40)),
+    return gen::map(gen::tuple(pointerGesture(gesture, pressedButtons()), count, quarters(-60, 60), quarters(-40, 40)),
                     [](const std::tuple<Event, int, double, double>& t) {
                         Event e = std::get<0>(t);
                         e.count = std::get<1>(t);
@@ -778,24 +781,23 @@ Gen<Event> tapRun(Gesture gesture)
 // Many short lines at once: the line table fills within one sequence.
 Gen<Event> drawnLines()
 {
-    return gen::map(gen::tuple(tapRun(Gesture::DrawLine), gen::inRange(2, 46)),
-                    [](const std::tuple<Event, int>& t) {
-                        Event e = std::get<0>(t);
-                        e.count = std::min(e.count, 3);
-                        e.repeat = std::get<1>(t);
-                        return e;
-                    });
+    return gen::map(gen::tuple(tapRun(Gesture::DrawLine), gen::inRange(2, 46)), [](const std::tuple<Event, int>& t) {
+        Event e = std::get<0>(t);
+        e.count = std::min(e.count, 3);
+        e.repeat = std::get<1>(t);
+        return e;
+    });
 }
 
 Gen<Event> anyEvent()
 {
     const auto clickOn = gen::map(gen::weightedElement<Control>({{4, Control::Button1},
-                                                                  {4, Control::Button2},
-                                                                  {4, Control::Button3},
-                                                                  {2, Control::Button4},
-                                                                  {2, Control::Cancel},
-                                                                  {1, Control::ZoomIn},
-                                                                  {1, Control::WriteAndEnd}}),
+                                                                 {4, Control::Button2},
+                                                                 {4, Control::Button3},
+                                                                 {2, Control::Button4},
+                                                                 {2, Control::Cancel},
+                                                                 {1, Control::ZoomIn},
+                                                                 {1, Control::WriteAndEnd}}),
                                   [](Control c) {
                                       Event e;
                                       e.gesture = Gesture::Click;
@@ -812,15 +814,15 @@ Gen<Event> anyEvent()
     });
     // Hundredths of a second: mostly 0 to 0.3 forward, now and then back a
     // little, or back by hours (past midnight).
-    const auto clock = gen::map(gen::weightedOneOf<int>({{12, gen::inRange(0, 31)},
-                                                         {1, gen::inRange(-30, 0)},
-                                                         {1, gen::inRange(-4000000, -30)}}),
-                                [](int centis) {
-                                    Event e;
-                                    e.gesture = Gesture::Clock;
-                                    e.centis = centis;
-                                    return e;
-                                });
+    const auto clock =
+        gen::map(gen::weightedOneOf<int>(
+                     {{12, gen::inRange(0, 31)}, {1, gen::inRange(-30, 0)}, {1, gen::inRange(-4000000, -30)}}),
+                 [](int centis) {
+                     Event e;
+                     e.gesture = Gesture::Clock;
+                     e.centis = centis;
+                     return e;
+                 });
     return gen::weightedOneOf<Event>({
         {22, pointerGesture(Gesture::CanvasMove, heldButtons())},
         {8, pointerGesture(Gesture::CanvasDown, pressedButtons())},
@@ -883,8 +885,8 @@ TEST(RandomSequences, TwoThousandSequencesKeepTheStoreSoundAndTheExportTrue)
     metadata.description = "event sequences, disabled buttons ignoring their clicks";
 
     Reached reached;
-    const auto result = rc::detail::checkTestable(
-        [&reached] { runSequence(*eventSequence(), true, &reached); }, metadata, params);
+    const auto result =
+        rc::detail::checkTestable([&reached] { runSequence(*eventSequence(), true, &reached); }, metadata, params);
 
     std::ostringstream message;
     rc::detail::printResultMessage(result, message);
@@ -925,19 +927,11 @@ void expectSound(const std::vector<Step>& steps)
 TEST(RandomSequencesFound, DeletingAnEarlierVertexDuringADragMovesOnlyThePickedVertex)
 {
     expectSound({
-        click(Control::Button1),
-        down(1, 100, 100), up(1, 100, 100),
-        down(1, 200, 150), up(1, 200, 150),
-        down(1, 300, 120), up(1, 300, 120),
-        click(Control::Button3),
-        click(Control::Button2),
-        down(1, 250, 130), up(1, 250, 130), // inside the box: line 1 on offer
-        click(Control::Button2),
-        click(Control::Button3),
-        down(1, 198, 146), up(1, 198, 146), // picks B up
-        click(Control::Button2),
-        click(Control::Button3),
-        down(2, 110, 105), up(2, 110, 105), // deletes A, drops
+        click(Control::Button1), down(1, 100, 100),       up(1, 100, 100),   down(1, 200, 150),
+        up(1, 200, 150),         down(1, 300, 120),       up(1, 300, 120),   click(Control::Button3),
+        click(Control::Button2), down(1, 250, 130),       up(1, 250, 130), // inside the box: line 1 on offer
+        click(Control::Button2), click(Control::Button3), down(1, 198, 146), up(1, 198, 146), // picks B up
+        click(Control::Button2), click(Control::Button3), down(2, 110, 105), up(2, 110, 105), // deletes A, drops
     });
 }
 
@@ -949,29 +943,15 @@ TEST(RandomSequencesFound, DeletingAnEarlierVertexDuringADragMovesOnlyThePickedV
 TEST(RandomSequencesFound, RightClickDeleteDuringAnInsertDragMovesOnlyThePickedVertex)
 {
     expectSound({
-        click(Control::Button1),
-        down(1, 392, 221), up(1, 392, 221),
-        down(1, 332, 181), up(1, 332, 181),
-        down(1, 272, 141), up(1, 272, 141),
-        down(1, 212, 101), up(1, 212, 101),
-        down(1, 152, 61), up(1, 152, 61),
-        click(Control::Button3),
-        click(Control::Button1),
-        down(1, 390, 221), up(1, 390, 221),
-        down(1, 330, 223.5), up(1, 330, 223.5),
-        click(Control::Button3),
-        click(Control::Button2),
-        down(3, 154.5, 62.5),
-        click(Control::Button2),
-        click(Control::Button3),
-        down(1, 392, 221), up(1, 392, 221),
-        down(1, 331.25, 223), up(1, 331.25, 223),
-        down(1, 271.25, 198.75), up(1, 271.25, 198.75),
-        down(1, 211.25, 174.5), up(1, 211.25, 174.5),
-        click(Control::Button3),
-        click(Control::Button2),
-        click(Control::Button3),
-        down(2, 358, 199),
+        click(Control::Button1), down(1, 392, 221),       up(1, 392, 221),         down(1, 332, 181),
+        up(1, 332, 181),         down(1, 272, 141),       up(1, 272, 141),         down(1, 212, 101),
+        up(1, 212, 101),         down(1, 152, 61),        up(1, 152, 61),          click(Control::Button3),
+        click(Control::Button1), down(1, 390, 221),       up(1, 390, 221),         down(1, 330, 223.5),
+        up(1, 330, 223.5),       click(Control::Button3), click(Control::Button2), down(3, 154.5, 62.5),
+        click(Control::Button2), click(Control::Button3), down(1, 392, 221),       up(1, 392, 221),
+        down(1, 331.25, 223),    up(1, 331.25, 223),      down(1, 271.25, 198.75), up(1, 271.25, 198.75),
+        down(1, 211.25, 174.5),  up(1, 211.25, 174.5),    click(Control::Button3), click(Control::Button2),
+        click(Control::Button3), down(2, 358, 199),
     });
 }
 
@@ -984,22 +964,11 @@ TEST(RandomSequencesFound, RightClickDeleteDuringAnInsertDragMovesOnlyThePickedV
 TEST(RandomSequencesFound, DeletingTheDraggedVertexMovesNoOtherVertex)
 {
     expectSound({
-        click(Control::Button1),
-        down(1, 390, 221), up(1, 390, 221),
-        down(1, 330, 223.5), up(1, 330, 223.5),
-        click(Control::Button3),
-        click(Control::Button2),
-        move(390, 219.5, 3),
-        down(2, 384, 221.5),
-        click(Control::Button2),
-        up(0, 330, 221),
-        click(Control::Button3),
-        down(1, 360, 221.5),
-        click(Control::Button2),
-        click(Control::Button1),
-        down(2, -200, -200), up(2, -200, -200),
-        click(Control::Button3),
-        down(2, 341, 221.5),
+        click(Control::Button1), down(1, 390, 221),       up(1, 390, 221),         down(1, 330, 223.5),
+        up(1, 330, 223.5),       click(Control::Button3), click(Control::Button2), move(390, 219.5, 3),
+        down(2, 384, 221.5),     click(Control::Button2), up(0, 330, 221),         click(Control::Button3),
+        down(1, 360, 221.5),     click(Control::Button2), click(Control::Button1), down(2, -200, -200),
+        up(2, -200, -200),       click(Control::Button3), down(2, 341, 221.5),
     });
 }
 
