@@ -9,21 +9,15 @@ namespace vrex::qt {
 
 namespace {
 
-QColor fromRgbLong(Long color)
-{
-    return QColor(color & 0xFF, (color >> 8) & 0xFF, (color >> 16) & 0xFF);
-}
+QColor fromRgbLong(Long color) { return QColor(color & 0xFF, (color >> 8) & 0xFF, (color >> 16) & 0xFF); }
 
 // The stored pixel of an opaque colour on the RGB32 image.
-QRgb opaquePixel(Long color)
-{
-    return qRgb(color & 0xFF, (color >> 8) & 0xFF, (color >> 16) & 0xFF);
-}
+QRgb opaquePixel(Long color) { return qRgb(color & 0xFF, (color >> 8) & 0xFF, (color >> 16) & 0xFF); }
 
 // Qt's AVX2 solid fill (every fillRect and every span of a line) returns with
 // the upper halves of the vector registers dirty. Until something clears them,
 // each SSE instruction after it, ours and the core's, runs several times
-// slower: that alone made a pass of the full scene half as slow again.
+// slower: without this a pass of the full scene takes over a tenth longer.
 #if defined(__GNUC__) && (defined(__x86_64__) || defined(__i386__))
 __attribute__((target("avx"))) void clearUpperVectorHalves() { __builtin_ia32_vzeroupper(); }
 
@@ -46,7 +40,6 @@ PictureCanvas::PictureCanvas(QWidget* parent) : QFrame(parent)
     setMouseTracking(true);
     setAttribute(Qt::WA_StaticContents);
     setAttribute(Qt::WA_OpaquePaintEvent);
-    heldLines_.reserve(512); // a full scene holds 322 lines at most
 }
 
 template <typename Draw>
@@ -76,7 +69,6 @@ void PictureCanvas::BeginPass()
 
 void PictureCanvas::EndPass()
 {
-    flushLines();
     passBits_ = nullptr;
     passPainter_.reset();
     update(drawingArea()); // one repaint per pass
@@ -95,17 +87,23 @@ const QPen& PictureCanvas::penFor(Long color)
     return pen_;
 }
 
-// A one-pixel point is what the painter's 1 x 1 fill gives: the opaque fore
-// colour, nothing off the image.
+// A point is what the painter's square fill of the pen width gives: the
+// opaque fore colour, cut at the image edges.
 bool PictureCanvas::plotDirect(int x, int y)
 {
-    if (!passBits_ || drawWidth_ > 1 || foreColor_.alpha() != 255)
+    if (!passBits_ || foreColor_.alpha() != 255)
         return false;
     const QRgb pixel = foreColor_.rgb();
-    if (!heldLines_.empty() && pixel != heldPixel_)
-        flushLines();
-    if (x >= 0 && y >= 0 && x < image_.width() && y < image_.height())
-        passBits_[y * passStride_ + x] = pixel;
+    const int size = drawWidth_ <= 1 ? 1 : drawWidth_;
+    const int left = drawWidth_ <= 1 ? x : x - drawWidth_ / 2;
+    const int top = drawWidth_ <= 1 ? y : y - drawWidth_ / 2;
+    const int x1 = std::max(left, 0);
+    const int x2 = std::min(left + size, image_.width());
+    const int y1 = std::max(top, 0);
+    const int y2 = std::min(top + size, image_.height());
+    for (int row = y1; row < y2; ++row)
+        for (int column = x1; column < x2; ++column)
+            passBits_[row * passStride_ + column] = pixel;
     return true;
 }
 
@@ -119,8 +117,6 @@ bool PictureCanvas::lineDirect(QPoint from, QPoint to, Long color)
     const int w = image_.width();
     const int h = image_.height();
     const QRgb pixel = opaquePixel(color);
-    if (!heldLines_.empty() && pixel != heldPixel_)
-        flushLines();
     if (from.y() == to.y()) {
         const int y = from.y();
         if (y < 0 || y >= h)
@@ -142,30 +138,8 @@ bool PictureCanvas::lineDirect(QPoint from, QPoint to, Long color)
     return true;
 }
 
-void PictureCanvas::flushLines()
-{
-    if (heldLines_.empty())
-        return;
-    passPainter_->setPen(pen_);
-    passPainter_->drawLines(heldLines_.data(), static_cast<int>(heldLines_.size()));
-    settleVectorUnit();
-    heldLines_.clear();
-}
-
-// Lines of one opaque pen give the same pixels in any order, so a pass
-// gathers them and pays the painter's per-call cost once.
-void PictureCanvas::holdLine(QPoint from, QPoint to, Long color)
-{
-    if (!heldLines_.empty() && (penColor_ != color || penWidth_ != drawWidth_))
-        flushLines();
-    penFor(color);
-    heldPixel_ = opaquePixel(color);
-    heldLines_.emplace_back(from, to);
-}
-
 void PictureCanvas::Cls()
 {
-    flushLines();
     paint([this](QPainter& p) { p.fillRect(image_.rect(), palette().color(QPalette::Base)); });
     current_ = QPoint(0, 0);
 }
@@ -175,7 +149,6 @@ void PictureCanvas::PSet(int x, int y)
     current_ = QPoint(x, y);
     if (plotDirect(x, y))
         return;
-    flushLines();
     paint([&](QPainter& p) {
         if (drawWidth_ <= 1)
             p.fillRect(x, y, 1, 1, foreColor_);
@@ -191,10 +164,6 @@ void PictureCanvas::LineTo(int x, int y, Long color)
     current_ = to;
     if (lineDirect(from, to, color))
         return;
-    if (passPainter_) {
-        holdLine(from, to, color);
-        return;
-    }
     paint([&](QPainter& p) {
         p.setPen(penFor(color));
         p.drawLine(from, to);
@@ -203,9 +172,11 @@ void PictureCanvas::LineTo(int x, int y, Long color)
 
 void PictureCanvas::paintEvent(QPaintEvent* event)
 {
-    QFrame::paintEvent(event);
-    QPainter painter(this);
     const QRect area = drawingArea();
+    // A pass repaints the drawing area only, where the border would be clipped away.
+    if (!area.contains(event->rect()))
+        QFrame::paintEvent(event);
+    QPainter painter(this);
     const QRect dirty = event->rect().intersected(area);
     painter.drawImage(dirty, image_, dirty.translated(-area.topLeft()));
 }
@@ -244,7 +215,8 @@ void PictureCanvas::mousePressEvent(QMouseEvent* event)
 
 void PictureCanvas::mouseMoveEvent(QMouseEvent* event)
 {
-    deliver(PointerEvent::Kind::Move, static_cast<int>(event->buttons() & (Qt::LeftButton | Qt::RightButton | Qt::MiddleButton)), event);
+    deliver(PointerEvent::Kind::Move,
+            static_cast<int>(event->buttons() & (Qt::LeftButton | Qt::RightButton | Qt::MiddleButton)), event);
 }
 
 void PictureCanvas::mouseReleaseEvent(QMouseEvent* event)

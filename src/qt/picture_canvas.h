@@ -10,7 +10,6 @@
 
 #include <functional>
 #include <optional>
-#include <vector>
 
 namespace vrex::qt {
 
@@ -68,10 +67,6 @@ private:
     // Pixels a pass may write without the painter (it paints the same memory).
     bool plotDirect(int x, int y);
     bool lineDirect(QPoint from, QPoint to, Long color);
-    // Draws the lines held back for one painter call; before anything of
-    // another colour, so that what lies on top stays on top.
-    void flushLines();
-    void holdLine(QPoint from, QPoint to, Long color);
     void deliver(PointerEvent::Kind kind, int button, const QMouseEvent* event);
 
     QImage image_;
@@ -84,10 +79,6 @@ private:
     QPen pen_;
     Long penColor_ = 0;
     int penWidth_ = -1;
-    // A pass's run of painter lines of one pen (pen_), drawn together; the
-    // capacity is kept from pass to pass.
-    std::vector<QLine> heldLines_;
-    QRgb heldPixel_ = 0;
     QPoint current_{0, 0};
     int drawWidth_ = 1;
     QColor foreColor_{Qt::black};
