@@ -204,12 +204,19 @@ TEST(FormatEdgeValue, ShowsThreeDecimalsCutNotRoundedAndWholeNumbersPlain)
         Single value;
         const char* text;
     } cases[] = {
-        {12.34f, "12.340"}, {-54.32f, "-54.320"},  {1954, "1954"},           {2.0004f, "2"},
-        {2.9995f, "3"},     {25.39876f, "25.398"}, {2457.6076f, "2457.608"}, // its own text is already rounded to seven
-                                                                             // digits
-        {0.5f, "0.500"},    {-2.0004f, "-2"},      {-1.9995f, "-2"}, // a .999 rounds away from zero on the negative
-                                                                     // side too
-        {0.0001f, "0"},     {1.5e-5f, "1.5E-05"},                    // an exponent form is shown as it is
+        {12.34f, "12.340"},
+        {-54.32f, "-54.320"},
+        {1954, "1954"},
+        {2.0004f, "2"},
+        {2.9995f, "3"},
+        {25.39876f, "25.398"},
+        {2457.6076f, "2457.608"}, // already rounded to seven digits
+        {0.5f, "0.500"},
+        {-2.0004f, "-2"},
+        {-1.9995f, "-2"}, // a .999 rounds away from zero on the negative
+                          // side too
+        {0.0001f, "0"},
+        {1.5e-5f, "1.5E-05"}, // an exponent form is shown as it is
         {0, "0"},
     };
     for (const auto& c : cases)
