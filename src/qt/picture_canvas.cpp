@@ -9,10 +9,10 @@ namespace vrex::qt {
 
 namespace {
 
-QColor fromRgbLong(Long color) { return QColor(color & 0xFF, (color >> 8) & 0xFF, (color >> 16) & 0xFF); }
-
 // The stored pixel of an opaque colour on the RGB32 image.
 QRgb opaquePixel(Long color) { return qRgb(color & 0xFF, (color >> 8) & 0xFF, (color >> 16) & 0xFF); }
+
+QColor fromRgbLong(Long color) { return QColor::fromRgb(opaquePixel(color)); }
 
 // Qt's AVX2 solid fill (every fillRect and every span of a line) returns with
 // the upper halves of the vector registers dirty. Until something clears them,

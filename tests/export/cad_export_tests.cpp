@@ -1,6 +1,6 @@
 #include "export/cad_export.h"
 
-#include "../model/drawing_builder.h"
+#include "drawing_builder.h"
 #include "recording_canvas.h"
 #include "shell/editor.h"
 

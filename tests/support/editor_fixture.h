@@ -2,6 +2,7 @@
 // A started editor on a recording canvas with a fake clock, plus the user's
 // gestures in core terms.
 
+#include "drawing_builder.h"
 #include "recording_canvas.h"
 
 #include "shell/command_buttons.h"
@@ -38,24 +39,15 @@ protected:
     }
 
     // Digitises one finished line.
-    void addLine(const std::vector<std::pair<int, int>>& vertices)
+    void addLine(const Points& points)
     {
         Button1Pressed(editor);
-        for (auto [x, y] : vertices)
+        for (auto [x, y] : points)
             tap(x, y);
         Button3Pressed(editor);
     }
 
-    std::vector<std::pair<int, int>> lineVertices(int line) const
-    {
-        std::vector<std::pair<int, int>> out;
-        const CadLine& l = editor.store.CadLines[line];
-        for (int j = 1; j <= l.PointCount; ++j) {
-            const CadPoint& p = editor.store.CadPoints[l.PointIds[j]];
-            out.emplace_back(p.X, p.Y);
-        }
-        return out;
-    }
+    Points lineVertices(int line) const { return vertices(editor, line); }
 
     double clock = 36000;
     RecordingCanvas canvas;
