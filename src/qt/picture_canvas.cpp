@@ -4,6 +4,8 @@
 #include <QPaintEvent>
 
 #include <algorithm>
+#include <cmath>
+#include <cstdlib>
 
 namespace vrex::qt {
 
@@ -30,6 +32,24 @@ void settleVectorUnit()
 #else
 void settleVectorUnit() {}
 #endif
+
+// Points and lines far off the image go to the painter, which clips them
+// without any risk of overflow.
+constexpr int DirectReach = 1 << 14;
+
+bool nearImage(QPoint p)
+{
+    return -DirectReach <= p.x() && p.x() <= DirectReach && -DirectReach <= p.y() && p.y() <= DirectReach;
+}
+
+// Rounding for the small values of pixel geometry, without a library call.
+int floorToInt(double value)
+{
+    const auto truncated = static_cast<int>(value);
+    return truncated - (value < truncated ? 1 : 0);
+}
+
+int ceilToInt(double value) { return -floorToInt(-value); }
 
 } // namespace
 
@@ -65,6 +85,8 @@ void PictureCanvas::BeginPass()
     // The painter has detached the image; these are the bits it paints.
     passBits_ = reinterpret_cast<QRgb*>(image_.bits());
     passStride_ = image_.bytesPerLine() / static_cast<qsizetype>(sizeof(QRgb));
+    passWidth_ = image_.width();
+    passHeight_ = image_.height();
 }
 
 void PictureCanvas::EndPass()
@@ -91,51 +113,106 @@ const QPen& PictureCanvas::penFor(Long color)
 // opaque fore colour, cut at the image edges.
 bool PictureCanvas::plotDirect(int x, int y)
 {
-    if (!passBits_ || foreColor_.alpha() != 255)
+    if (!passBits_ || !nearImage(QPoint(x, y)) || drawWidth_ > DirectReach)
         return false;
-    const QRgb pixel = foreColor_.rgb();
-    const int size = drawWidth_ <= 1 ? 1 : drawWidth_;
-    const int left = drawWidth_ <= 1 ? x : x - drawWidth_ / 2;
-    const int top = drawWidth_ <= 1 ? y : y - drawWidth_ / 2;
-    const int x1 = std::max(left, 0);
-    const int x2 = std::min(left + size, image_.width());
-    const int y1 = std::max(top, 0);
-    const int y2 = std::min(top + size, image_.height());
-    for (int row = y1; row < y2; ++row)
-        for (int column = x1; column < x2; ++column)
-            passBits_[row * passStride_ + column] = pixel;
+    fillLine(QPoint(x, y), QPoint(x, y), ForePixel);
     return true;
 }
 
-// A one-pixel line along a row or a column is what the painter's cosmetic
-// square-capped pen gives: both end pixels included, cut at the image edges.
-// Slanted and zero-length lines go to the painter.
+// Lines along a row or a column, and wide lines at any slope, are written
+// directly; slanted one-pixel lines and zero-length lines go to the painter.
 bool PictureCanvas::lineDirect(QPoint from, QPoint to, Long color)
 {
-    if (!passBits_ || drawWidth_ > 1 || from == to || (from.x() != to.x() && from.y() != to.y()))
+    if (!passBits_ || from == to || !nearImage(from) || !nearImage(to) || drawWidth_ > DirectReach)
         return false;
-    const int w = image_.width();
-    const int h = image_.height();
-    const QRgb pixel = opaquePixel(color);
-    if (from.y() == to.y()) {
-        const int y = from.y();
-        if (y < 0 || y >= h)
-            return true;
-        const int x1 = std::max(std::min(from.x(), to.x()), 0);
-        const int x2 = std::min(std::max(from.x(), to.x()), w - 1);
-        QRgb* row = passBits_ + y * passStride_;
-        for (int x = x1; x <= x2; ++x)
-            row[x] = pixel;
-    } else {
-        const int x = from.x();
-        if (x < 0 || x >= w)
-            return true;
-        const int y1 = std::max(std::min(from.y(), to.y()), 0);
-        const int y2 = std::min(std::max(from.y(), to.y()), h - 1);
-        for (int y = y1; y <= y2; ++y)
-            passBits_[y * passStride_ + x] = pixel;
-    }
+    if (drawWidth_ <= 1 && from.x() != to.x() && from.y() != to.y())
+        return false;
+    fillLine(from, to, opaquePixel(color));
     return true;
+}
+
+// A line of the pen width with square caps, as the painter draws it: the
+// pixels whose centres lie in the rectangle half a pen width either side of
+// the line and half a pen width beyond each end, the ends at pixel corners.
+// Along a row or a column that is one rectangle. The rectangle is convex, so
+// a slanted line is one span on each pixel line across its longer axis.
+void PictureCanvas::fillLine(QPoint from, QPoint to, QRgb pixel)
+{
+    const int size = std::max(drawWidth_, 1);
+    if (from.x() == to.x() || from.y() == to.y()) {
+        const int lead = size / 2; // the pen's square starts this far before its point
+        fillDirect(std::min(from.x(), to.x()) - lead, std::min(from.y(), to.y()) - lead,
+                   std::max(from.x(), to.x()) - lead + size, std::max(from.y(), to.y()) - lead + size, pixel);
+        return;
+    }
+
+    // The spans run along the major axis, one per pixel line of the minor axis.
+    const bool alongRows = std::abs(to.x() - from.x()) >= std::abs(to.y() - from.y());
+    const int major0 = alongRows ? from.x() : from.y();
+    const int minor0 = alongRows ? from.y() : from.x();
+    const int majorSpan = (alongRows ? to.x() : to.y()) - major0;
+    const int minorSpan = (alongRows ? to.y() : to.x()) - minor0;
+    const double length = std::hypot(double(majorSpan), double(minorSpan));
+    const double u = majorSpan / length; // the line's direction; neither part is 0
+    const double v = minorSpan / length;
+    const double half = size / 2.0;
+
+    // For a pixel centre at minor offset n = k + 0.5 from the start, the major
+    // offsets inside: at most half from the line, (n u -+ half) / v, and from
+    // -half to length + half along it, (-half - n v) / u and (length + half - n v) / u.
+    // Each bound is linear in k, and which one is the lower is fixed by the signs.
+    struct Bound {
+        double at0;
+        double perK;
+    };
+    const auto bound = [](double atHalf, double perN) { return Bound{atHalf + 0.5 * perN, perN}; };
+    Bound nearSide = bound(-half / v, u / v);
+    Bound farSide = bound(half / v, u / v);
+    if (v < 0)
+        std::swap(nearSide, farSide);
+    Bound start = bound(-half / u, -v / u);
+    Bound end = bound((length + half) / u, -v / u);
+    if (u < 0)
+        std::swap(start, end);
+
+    const int minorLow = std::min(0, minorSpan) - size;
+    const int minorHigh = std::max(0, minorSpan) + size;
+    for (int k = minorLow; k <= minorHigh; ++k) {
+        const double low = std::max(nearSide.at0 + k * nearSide.perK, start.at0 + k * start.perK);
+        const double high = std::min(farSide.at0 + k * farSide.perK, end.at0 + k * end.perK);
+        // Pixel i's centre lies at major offset i + 0.5.
+        const int first = major0 + ceilToInt(low - 0.5);
+        const int last = major0 + floorToInt(high - 0.5);
+        if (first > last)
+            continue;
+        const int minor = minor0 + k;
+        if (alongRows)
+            fillDirect(first, minor, last + 1, minor + 1, pixel);
+        else
+            fillDirect(minor, first, minor + 1, last + 1, pixel);
+    }
+}
+
+// Fills [left, right) x [top, bottom), cut at the image edges.
+void PictureCanvas::fillDirect(int left, int top, int right, int bottom, QRgb pixel)
+{
+    left = std::max(left, 0);
+    top = std::max(top, 0);
+    right = std::min(right, passWidth_);
+    bottom = std::min(bottom, passHeight_);
+    if (left >= right)
+        return;
+    const int width = right - left;
+    QRgb* start = passBits_ + top * passStride_ + left;
+    // Short runs, the common case, without a vectorised loop's set-up.
+    if (width <= 4) {
+        for (int row = top; row < bottom; ++row, start += passStride_)
+            for (int i = 0; i < width; ++i)
+                start[i] = pixel;
+        return;
+    }
+    for (int row = top; row < bottom; ++row, start += passStride_)
+        std::fill(start, start + width, pixel);
 }
 
 void PictureCanvas::Cls()
@@ -151,9 +228,9 @@ void PictureCanvas::PSet(int x, int y)
         return;
     paint([&](QPainter& p) {
         if (drawWidth_ <= 1)
-            p.fillRect(x, y, 1, 1, foreColor_);
+            p.fillRect(x, y, 1, 1, QColor::fromRgb(ForePixel));
         else
-            p.fillRect(x - drawWidth_ / 2, y - drawWidth_ / 2, drawWidth_, drawWidth_, foreColor_);
+            p.fillRect(x - drawWidth_ / 2, y - drawWidth_ / 2, drawWidth_, drawWidth_, QColor::fromRgb(ForePixel));
     });
 }
 

@@ -23,8 +23,10 @@ struct PointerEvent {
     double y = 0;
 };
 
-class PictureCanvas : public QFrame, public vrex::Canvas {
+class PictureCanvas final : public QFrame, public vrex::Canvas {
 public:
+    // The fore colour, which the program never changes.
+    static constexpr QRgb ForePixel = 0xFF000000;
     static constexpr int BorderWidth = 2;
 
     explicit PictureCanvas(QWidget* parent = nullptr);
@@ -43,8 +45,8 @@ public:
     double ScaleLeft() const override { return 0; }
     double ScaleTop() const override { return 0; }
     // Asked for every primitive; within a pass the image has the drawing area's size.
-    double ScaleWidth() const override { return passPainter_ ? image_.width() : drawingArea().width(); }
-    double ScaleHeight() const override { return passPainter_ ? image_.height() : drawingArea().height(); }
+    double ScaleWidth() const override { return passPainter_ ? passWidth_ : drawingArea().width(); }
+    double ScaleHeight() const override { return passPainter_ ? passHeight_ : drawingArea().height(); }
     int Width() const override { return width(); }
     int Height() const override { return height(); }
     void BeginPass() override;
@@ -67,6 +69,8 @@ private:
     // Pixels a pass may write without the painter (it paints the same memory).
     bool plotDirect(int x, int y);
     bool lineDirect(QPoint from, QPoint to, Long color);
+    void fillLine(QPoint from, QPoint to, QRgb pixel);
+    void fillDirect(int left, int top, int right, int bottom, QRgb pixel);
     void deliver(PointerEvent::Kind kind, int button, const QMouseEvent* event);
 
     QImage image_;
@@ -74,6 +78,8 @@ private:
     // The pass's pixels, fetched once the painter holds the image.
     QRgb* passBits_ = nullptr;
     qsizetype passStride_ = 0; // pixels per row
+    int passWidth_ = 0;
+    int passHeight_ = 0;
     // The last line pen, kept so that a run of lines of one colour and width
     // makes no pen of its own.
     QPen pen_;
@@ -81,7 +87,6 @@ private:
     int penWidth_ = -1;
     QPoint current_{0, 0};
     int drawWidth_ = 1;
-    QColor foreColor_{Qt::black};
 };
 
 } // namespace vrex::qt
