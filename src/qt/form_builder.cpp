@@ -71,18 +71,18 @@ void makeOpaque(QWidget* widget, const ControlLayout& c)
     setColor(widget, QPalette::Window, c.backColor != vrex::DefaultColor ? c.backColor : ButtonFace);
 }
 
-QWidget* makeLabel(const ControlLayout& c)
+QWidget* makeLabel(const ControlLayout& c, QWidget* window)
 {
-    auto* label = new QLabel(labelText(c.caption));
+    auto* label = new QLabel(labelText(c.caption), window);
     label->setWordWrap(true);
     label->setAlignment(horizontal(c.alignment) | Qt::AlignTop);
     makeOpaque(label, c);
     return label;
 }
 
-QWidget* makeComboBox(const ControlLayout& c)
+QWidget* makeComboBox(const ControlLayout& c, QWidget* window)
 {
-    auto* combo = new QComboBox;
+    auto* combo = new QComboBox(window);
     combo->setEditable(true);
     combo->setInsertPolicy(QComboBox::NoInsert);
     for (std::string_view item : c.items)
@@ -92,59 +92,61 @@ QWidget* makeComboBox(const ControlLayout& c)
     return combo;
 }
 
-QWidget* makeImage(const ControlLayout& c)
+QWidget* makeImage(const ControlLayout& c, QWidget* window)
 {
-    auto* image = new QLabel;
+    auto* image = new QLabel(window);
     image->setPixmap(turnedCaption(qs(c.turnedText), QSize(pixels(c.width), pixels(c.height))));
     return image;
 }
 
-QWidget* makeFrame(QFrame::Shape shape, QFrame::Shadow shadow, int lineWidth)
+QWidget* makeFrame(QFrame::Shape shape, QFrame::Shadow shadow, int lineWidth, QWidget* window)
 {
-    auto* frame = new QFrame;
+    auto* frame = new QFrame(window);
     frame->setFrameShape(shape);
     frame->setFrameShadow(shadow);
     frame->setLineWidth(lineWidth);
     return frame;
 }
 
-QWidget* makeControl(const ControlLayout& c)
+// Each control is made inside its window, so that it is laid out once, in
+// the font it inherits, instead of again when it moves into the window.
+QWidget* makeControl(const ControlLayout& c, QWidget* window)
 {
     switch (c.kind) {
-    case ControlKind::CommandButton: return new WrappingPushButton(qs(c.caption));
-    case ControlKind::Label: return makeLabel(c);
+    case ControlKind::CommandButton: return new WrappingPushButton(qs(c.caption), window);
+    case ControlKind::Label: return makeLabel(c, window);
     case ControlKind::TextBox: {
-        auto* edit = new QLineEdit(qs(c.caption));
+        auto* edit = new QLineEdit(qs(c.caption), window);
         edit->setAlignment(horizontal(c.alignment) | Qt::AlignVCenter);
         edit->setCursorPosition(0);
         return edit;
     }
-    case ControlKind::ComboBox: return makeComboBox(c);
-    case ControlKind::ListBox: return new QListWidget;
+    case ControlKind::ComboBox: return makeComboBox(c, window);
+    case ControlKind::ListBox: return new QListWidget(window);
     case ControlKind::CheckBox: {
-        auto* box = new QCheckBox(qs(c.caption));
+        auto* box = new QCheckBox(qs(c.caption), window);
         if (c.boxAtRight)
             box->setLayoutDirection(Qt::RightToLeft);
         makeOpaque(box, c);
         return box;
     }
     case ControlKind::OptionButton: {
-        auto* option = new QRadioButton(qs(c.caption));
+        auto* option = new QRadioButton(qs(c.caption), window);
         makeOpaque(option, c);
         return option;
     }
-    case ControlKind::Image: return makeImage(c);
+    case ControlKind::Image: return makeImage(c, window);
     case ControlKind::Shape: {
-        QWidget* shape = makeFrame(QFrame::Box, QFrame::Plain, 1);
+        QWidget* shape = makeFrame(QFrame::Box, QFrame::Plain, 1, window);
         shape->setAttribute(Qt::WA_TransparentForMouseEvents);
         return shape;
     }
     case ControlKind::Line:
         return new LineControl(QPoint(pixels(c.left), pixels(c.top)), QPoint(pixels(c.width), pixels(c.height)),
-                               c.lineWidth);
-    case ControlKind::PictureBox: return makeFrame(QFrame::Panel, QFrame::Sunken, 2);
+                               c.lineWidth, window);
+    case ControlKind::PictureBox: return makeFrame(QFrame::Panel, QFrame::Sunken, 2, window);
     }
-    return new QWidget;
+    return new QWidget(window);
 }
 
 // Labels, images, shapes and lines belong to the window's own surface, so
@@ -160,8 +162,11 @@ void applyCommon(QWidget* widget, const ControlLayout& c)
     widget->setObjectName(qs(c.name));
     if (c.kind != ControlKind::Line)
         widget->setGeometry(pixels(c.left), pixels(c.top), pixels(c.width), pixels(c.height));
-    if (!c.fontName.empty())
-        widget->setFont(designFont(c.fontName, c.fontSize, c.bold));
+    if (!c.fontName.empty()) {
+        const QFont font = designFont(c.fontName, c.fontSize, c.bold);
+        if (font != widget->font()) // most ask for the window's own font
+            widget->setFont(font);
+    }
     if (c.foreColor != vrex::DefaultColor) {
         setColor(widget, QPalette::WindowText, c.foreColor);
         setColor(widget, QPalette::ButtonText, c.foreColor);
@@ -207,10 +212,10 @@ QWidget* buildWindow(const WindowLayout& layout, QWidget* canvasWidget)
         if (c.kind == ControlKind::PictureBox && canvasWidget) {
             widget = canvasWidget;
             canvasWidget = nullptr;
+            widget->setParent(window);
         } else {
-            widget = makeControl(c);
+            widget = makeControl(c, window);
         }
-        widget->setParent(window);
         applyCommon(widget, c);
         if (drawnOnSurface(c.kind))
             surface.push_back(widget);

@@ -15,13 +15,27 @@ QPixmap turnedCaption(const QString& text, QSize size)
 
     // Turned, the picture's height is the run of the text and its width the
     // text's height: take the largest font that fits both.
+    // Every size tried loads a font of its own, so the search starts where
+    // the advance at the largest size says the fit is, then steps from there.
     const int run = size.height() - 2;
     QFont font;
-    int pixels = qMax(6, size.width() - 4);
-    for (; pixels > 6; --pixels) {
+    const auto advance = [&](int pixels) {
         font.setPixelSize(pixels);
-        if (QFontMetrics(font).horizontalAdvance(text) <= run)
-            break;
+        return QFontMetrics(font).horizontalAdvance(text);
+    };
+    const int largest = qMax(6, size.width() - 4);
+    int pixels = largest;
+    const int widest = advance(largest);
+    if (widest > run && largest > 6) {
+        pixels = qBound(6, static_cast<int>(static_cast<long long>(largest) * run / qMax(widest, 1)), largest - 1);
+        if (advance(pixels) <= run) {
+            while (pixels + 1 < largest && advance(pixels + 1) <= run)
+                ++pixels;
+        } else {
+            while (pixels > 6 && advance(pixels - 1) > run)
+                --pixels;
+            pixels = qMax(6, pixels - 1);
+        }
     }
     font.setPixelSize(pixels);
 
