@@ -24,6 +24,14 @@ public:
     virtual double ScaleTop() const = 0;
     virtual double ScaleWidth() const = 0;
     virtual double ScaleHeight() const = 0;
+    // All four at once: every primitive asks, so a canvas may answer in one call.
+    struct Scale {
+        double left;
+        double top;
+        double width;
+        double height;
+    };
+    virtual Scale ScaleArea() const { return {ScaleLeft(), ScaleTop(), ScaleWidth(), ScaleHeight()}; }
     // Outer size of the control, border included, in the window's pixels.
     virtual int Width() const = 0;
     virtual int Height() const = 0;

@@ -143,9 +143,8 @@ std::string defaultSingleText(Single value)
 
 bool IsInsideCanvas(const Canvas& canvas, Integer x, Integer y)
 {
-    const double left = canvas.ScaleLeft();
-    const double top = canvas.ScaleTop();
-    return left <= x && x <= left + canvas.ScaleWidth() && top <= y && y <= top + canvas.ScaleHeight();
+    const Canvas::Scale area = canvas.ScaleArea();
+    return area.left <= x && x <= area.left + area.width && area.top <= y && y <= area.top + area.height;
 }
 
 } // namespace vrex

@@ -152,9 +152,11 @@ void PictureCanvas::fillLine(QPoint from, QPoint to, QRgb pixel)
     const int minor0 = alongRows ? from.y() : from.x();
     const int majorSpan = (alongRows ? to.x() : to.y()) - major0;
     const int minorSpan = (alongRows ? to.y() : to.x()) - minor0;
-    const double length = std::hypot(double(majorSpan), double(minorSpan));
+    const double length = std::sqrt(double(majorSpan) * majorSpan + double(minorSpan) * minorSpan);
     const double u = majorSpan / length; // the line's direction; neither part is 0
     const double v = minorSpan / length;
+    const double perU = 1 / u;
+    const double perV = 1 / v;
     const double half = size / 2.0;
 
     // For a pixel centre at minor offset n = k + 0.5 from the start, the major
@@ -166,12 +168,12 @@ void PictureCanvas::fillLine(QPoint from, QPoint to, QRgb pixel)
         double perK;
     };
     const auto bound = [](double atHalf, double perN) { return Bound{atHalf + 0.5 * perN, perN}; };
-    Bound nearSide = bound(-half / v, u / v);
-    Bound farSide = bound(half / v, u / v);
+    Bound nearSide = bound(-half * perV, u * perV);
+    Bound farSide = bound(half * perV, u * perV);
     if (v < 0)
         std::swap(nearSide, farSide);
-    Bound start = bound(-half / u, -v / u);
-    Bound end = bound((length + half) / u, -v / u);
+    Bound start = bound(-half * perU, -v * perU);
+    Bound end = bound((length + half) * perU, -v * perU);
     if (u < 0)
         std::swap(start, end);
 
