@@ -74,13 +74,9 @@ QWidget* childNamed(QWidget* window, const QString& name)
 Front::Front(vrex::Services services)
 {
     canvas_ = new PictureCanvas; // owned by the main window once built
-    for (const WindowLayout* layout : allWindowLayouts()) {
-        const bool isMain = layout->name == MainWindowName;
-        std::unique_ptr<QWidget> window(buildWindow(*layout, isMain ? canvas_ : nullptr));
-        if (isMain)
-            mainWindow_ = window.get();
-        windows_.push_back(std::move(window));
-    }
+    for (const WindowLayout* layout : allWindowLayouts())
+        windows_.push_back(LazyWindow{layout, nullptr});
+    mainWindow_ = window(MainWindowName);
     mainWindow_->setMouseTracking(true);
     mainWindow_->installEventFilter(this);
 
@@ -175,16 +171,24 @@ void Front::end()
 {
     ended_ = true;
     for (auto& w : windows_)
-        w->hide();
+        if (w.window)
+            w.window->hide();
     if (onEnd)
         onEnd();
 }
 
+// A window is built when it is first asked for: two of them never are.
 QWidget* Front::window(std::string_view name) const
 {
-    for (const auto& w : windows_)
-        if (w->objectName().toStdString() == name)
-            return w.get();
+    for (LazyWindow& w : windows_) {
+        if (w.layout->name != name)
+            continue;
+        if (!w.window) {
+            const bool isMain = name == MainWindowName;
+            w.window.reset(buildWindow(*w.layout, isMain ? canvas_ : nullptr));
+        }
+        return w.window.get();
+    }
     return nullptr;
 }
 

@@ -5,6 +5,7 @@
 
 #include "qt/picture_canvas.h"
 #include "shell/editor.h"
+#include "windows/layout.h"
 
 #include <QObject>
 #include <QPointer>
@@ -29,7 +30,7 @@ public:
     vrex::Editor& editor() { return *editor_; }
     PictureCanvas& canvas() { return *canvas_; }
 
-    // A window by name (all six exist; only four are ever shown).
+    // A window by name, built on first request (six exist; four are ever shown).
     QWidget* window(std::string_view name) const;
     // The windows in the order they were shown.
     const std::vector<QPointer<QWidget>>& shownWindows() const { return shown_; }
@@ -51,7 +52,11 @@ private:
     void showWindow(const std::string& name);
     void end();
 
-    std::vector<std::unique_ptr<QWidget>> windows_;
+    struct LazyWindow {
+        const vrex::WindowLayout* layout;
+        std::unique_ptr<QWidget> window;
+    };
+    mutable std::vector<LazyWindow> windows_;
     QWidget* mainWindow_ = nullptr;
     PictureCanvas* canvas_ = nullptr;
     std::unique_ptr<vrex::Editor> editor_;
