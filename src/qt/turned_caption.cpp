@@ -15,8 +15,9 @@ QPixmap turnedCaption(const QString& text, QSize size)
 
     // Turned, the picture's height is the run of the text and its width the
     // text's height: take the largest font that fits both.
-    // Every size tried loads a font of its own, so the search starts where
-    // the advance at the largest size says the fit is, then steps from there.
+    // Every size tried loads a font of its own. Advances grow about in
+    // proportion to the size, so the size the largest one's advance points to
+    // is taken, stepping down while the text is still too long for it.
     const int run = size.height() - 2;
     QFont font;
     const auto advance = [&](int pixels) {
@@ -28,10 +29,7 @@ QPixmap turnedCaption(const QString& text, QSize size)
     const int widest = advance(largest);
     if (widest > run && largest > 6) {
         pixels = qBound(6, static_cast<int>(static_cast<long long>(largest) * run / qMax(widest, 1)), largest - 1);
-        if (advance(pixels) <= run) {
-            while (pixels + 1 < largest && advance(pixels + 1) <= run)
-                ++pixels;
-        } else {
+        if (advance(pixels) > run) {
             while (pixels > 6 && advance(pixels - 1) > run)
                 --pixels;
             pixels = qMax(6, pixels - 1);
