@@ -133,7 +133,8 @@ bool PictureCanvas::lineDirect(QPoint from, QPoint to, Long color)
 
 // A line of the pen width with square caps, as the painter draws it: the
 // pixels whose centres lie in the rectangle half a pen width either side of
-// the line and half a pen width beyond each end, the ends at pixel corners.
+// the line and half a pen width beyond each end, with the line's points at
+// pixel corners (pixel i's centre lies at i + 0.5).
 // Along a row or a column that is one rectangle. The rectangle is convex, so
 // a slanted line is one span on each pixel line across its longer axis.
 void PictureCanvas::fillLine(QPoint from, QPoint to, QRgb pixel)
