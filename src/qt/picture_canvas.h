@@ -47,6 +47,7 @@ public:
     // Asked for every primitive; within a pass the image has the drawing area's size.
     double ScaleWidth() const override { return passPainter_ ? passWidth_ : drawingArea().width(); }
     double ScaleHeight() const override { return passPainter_ ? passHeight_ : drawingArea().height(); }
+    // The interface's default, but here the four calls are direct: the class is final.
     Scale ScaleArea() const override { return {ScaleLeft(), ScaleTop(), ScaleWidth(), ScaleHeight()}; }
     int Width() const override { return width(); }
     int Height() const override { return height(); }
