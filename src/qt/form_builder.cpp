@@ -8,10 +8,12 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFontDatabase>
 #include <QFrame>
+#include <QHash>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
+#include <QListView>
 #include <QPushButton>
 #include <QRadioButton>
 
@@ -46,10 +48,32 @@ Qt::Alignment horizontal(vrex::Alignment alignment)
 constexpr std::string_view DesignFontName = "MS Sans Serif";
 constexpr double DesignFontSize = 8.25;
 
+// Of the designed face and its metric look-alikes, those installed, in that
+// order. A face that is missing sends the font system through its fallbacks
+// again for every size and weight asked for; with none installed, the
+// platform's sans serif serves.
+const QStringList& installedFamilies(std::string_view family)
+{
+    static QHash<QString, QStringList> resolved;
+    const QString name = qs(family);
+    auto it = resolved.constFind(name);
+    if (it == resolved.constEnd()) {
+        const QStringList installed = QFontDatabase::families();
+        QStringList found;
+        for (const QString& candidate : {name, QStringLiteral("Microsoft Sans Serif"), QStringLiteral("Arial"),
+                                         QStringLiteral("Liberation Sans"), QStringLiteral("Nimbus Sans")})
+            if (installed.contains(candidate, Qt::CaseInsensitive))
+                found << candidate;
+        it = resolved.insert(name, found);
+    }
+    return *it;
+}
+
 QFont designFont(std::string_view family, double size, bool bold)
 {
     QFont font;
-    font.setFamilies({qs(family), "Microsoft Sans Serif", "Arial", "Liberation Sans", "Nimbus Sans"});
+    if (const QStringList& families = installedFamilies(family); !families.isEmpty())
+        font.setFamilies(families);
     font.setStyleHint(QFont::SansSerif);
     font.setPointSizeF(size);
     font.setBold(bold);
@@ -95,7 +119,7 @@ QWidget* makeComboBox(const ControlLayout& c, QWidget* window)
 QWidget* makeImage(const ControlLayout& c, QWidget* window)
 {
     auto* image = new QLabel(window);
-    image->setPixmap(turnedCaption(qs(c.turnedText), QSize(pixels(c.width), pixels(c.height))));
+    image->setPixmap(turnedCaption(qs(c.turnedText), QSize(pixels(c.width), pixels(c.height)), image->font()));
     return image;
 }
 
@@ -122,7 +146,9 @@ QWidget* makeControl(const ControlLayout& c, QWidget* window)
         return edit;
     }
     case ControlKind::ComboBox: return makeComboBox(c, window);
-    case ControlKind::ListBox: return new QListWidget(window);
+    // Nothing puts items in a list box, so the view keeps its empty model
+    // (single selection is the view's own default).
+    case ControlKind::ListBox: return new QListView(window);
     case ControlKind::CheckBox: {
         auto* box = new QCheckBox(qs(c.caption), window);
         if (c.boxAtRight)

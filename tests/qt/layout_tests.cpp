@@ -9,11 +9,12 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFontInfo>
 #include <QImage>
 #include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
+#include <QListView>
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
@@ -52,7 +53,11 @@ bool isOfKind(QWidget* w, ControlKind kind)
         auto* combo = qobject_cast<QComboBox*>(w);
         return combo && combo->isEditable();
     }
-    case ControlKind::ListBox: return qobject_cast<QListWidget*>(w);
+    case ControlKind::ListBox: {
+        auto* list = qobject_cast<QListView*>(w);
+        return list && (!list->model() || list->model()->rowCount() == 0) &&
+               list->selectionMode() == QAbstractItemView::SingleSelection;
+    }
     case ControlKind::CheckBox: return qobject_cast<QCheckBox*>(w);
     case ControlKind::OptionButton: return qobject_cast<QRadioButton*>(w);
     case ControlKind::Image: {
@@ -166,6 +171,13 @@ TEST(FormBuilder, EveryWindowHoldsEveryControlOfItsTableAsDesigned)
             if (!c.fontName.empty()) {
                 EXPECT_DOUBLE_EQ(w->font().pointSizeF(), c.fontSize);
                 EXPECT_EQ(w->font().bold(), c.bold);
+                // The face the font system picks from the designed face and all its look-alikes.
+                QFont asked;
+                asked.setFamilies({qs(c.fontName), "Microsoft Sans Serif", "Arial", "Liberation Sans", "Nimbus Sans"});
+                asked.setStyleHint(QFont::SansSerif);
+                asked.setPointSizeF(c.fontSize);
+                asked.setBold(c.bold);
+                EXPECT_EQ(QFontInfo(w->font()).family(), QFontInfo(asked).family());
             }
         }
         if (canvas) {
