@@ -27,14 +27,16 @@ sanitize: deps
 	QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1 \
 	  ctest --test-dir build-sanitize --output-on-failure -j $(JOBS)
 
-# Release build; medians of 9 repetitions on the offscreen platform. The last
-# two lines are the ratios the targets are set on.
+# Release build; medians of 9 repetitions on the offscreen platform, the
+# repetitions of all benchmarks run in a random order so that a drift in the
+# machine's speed weighs on each side of a ratio alike. The last two lines are
+# the ratios the targets are set on.
 BENCH_JSON := build-release/bench/results.json
 bench: deps
 	@[ -f build-release/build.ninja ] || cmake --preset release
 	cmake --build build-release -j $(JOBS) --target vrex_bench
 	QT_QPA_PLATFORM=offscreen build-release/bench/vrex_bench --benchmark_repetitions=9 \
-	  --benchmark_report_aggregates_only=true --benchmark_out=$(BENCH_JSON) --benchmark_out_format=json
+	  --benchmark_enable_random_interleaving=true --benchmark_report_aggregates_only=true --benchmark_out=$(BENCH_JSON) --benchmark_out_format=json
 	@python3 bench/report.py $(BENCH_JSON)
 
 clean:
