@@ -261,6 +261,9 @@ TEST(FormBuilder, AxisCaptionImagesShowDarkTurnedTextOnThePanelColourAtTheContro
         // Turned text runs along the height.
         EXPECT_GT(ink.height(), 3 * ink.width());
         EXPECT_GT(ink.height(), image.height() / 2);
+        // The whole caption fits: no ink at either end of its run.
+        EXPECT_GT(ink.top(), 0);
+        EXPECT_LT(ink.bottom(), image.height() - 1);
     }
 }
 
