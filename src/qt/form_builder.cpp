@@ -52,7 +52,7 @@ constexpr double DesignFontSize = 8.25;
 // order. A face that is missing sends the font system through its fallbacks
 // again for every size and weight asked for; with none installed, the
 // platform's sans serif serves.
-const QStringList& installedFamilies(std::string_view family)
+QStringList installedFamilies(std::string_view family)
 {
     static QHash<QString, QStringList> resolved;
     const QString name = qs(family);
@@ -72,7 +72,7 @@ const QStringList& installedFamilies(std::string_view family)
 QFont designFont(std::string_view family, double size, bool bold)
 {
     QFont font;
-    if (const QStringList& families = installedFamilies(family); !families.isEmpty())
+    if (const QStringList families = installedFamilies(family); !families.isEmpty())
         font.setFamilies(families);
     font.setStyleHint(QFont::SansSerif);
     font.setPointSizeF(size);
