@@ -1,9 +1,9 @@
 #include "bench_scene.h"
 
-#include "model/numbers.h"
 #include "shell/command_buttons.h"
-#include "shell/editor.h"
 #include "shell/mouse_input.h"
+#include "state/editor.h"
+#include "state/numbers.h"
 
 namespace vrex {
 

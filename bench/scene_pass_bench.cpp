@@ -5,8 +5,8 @@
 
 #include "plotting/scene.h"
 #include "qt/picture_canvas.h"
-#include "shell/editor.h"
 #include "shell/startup.h"
+#include "state/editor.h"
 
 #include <benchmark/benchmark.h>
 

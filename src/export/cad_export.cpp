@@ -1,6 +1,6 @@
 #include "export/cad_export.h"
 
-#include "shell/editor.h"
+#include "state/editor.h"
 
 namespace vrex {
 

@@ -1,18 +1,15 @@
 #include "model/line_edit.h"
 
-#include "shell/command_buttons.h"
-#include "shell/editor.h"
+#include "model/polyline_store.h"
+#include "state/editor.h"
 
 namespace vrex {
 
-void NewLine(Editor& editor)
+NewLineOutcome NewLine(Editor& editor)
 {
     PolylineStore& store = editor.store;
-    if (store.CadLineCount >= MaxLines) {
-        ResetCommandState(editor);
-        editor.controls.UserMustSee = "Too many general Lines --- Max allowable is 43";
-        return;
-    }
+    if (store.CadLineCount >= MaxLines)
+        return NewLineOutcome::TableFull;
     store.CadLineCount = addInteger(store.CadLineCount, 1);
     const Integer n = store.CadLineCount;
     CadLine& line = store.CadLines[n];
@@ -21,30 +18,27 @@ void NewLine(Editor& editor)
     line.PointCount = 0;
     line.LineType = "UN";
     store.SelectedLine = n;
+    return NewLineOutcome::Opened;
 }
 
-void AppendPoint(Editor& editor)
+AppendOutcome AppendPoint(Editor& editor)
 {
     PolylineStore& store = editor.store;
     if (store.CadLineCount < 1)
-        return; // no line is open
+        return AppendOutcome::NoOpenLine;
     CadLine& line = store.CadLines[store.CadLineCount];
-    if (line.PointCount >= MaxLinePoints) {
-        // The number is written with its sign position, hence two blanks.
-        editor.controls.UserMustSee = "too many Line points, maximum is  20";
-        return;
-    }
+    if (line.PointCount >= MaxLinePoints)
+        return AppendOutcome::LineFull;
     Integer slot = 0;
-    if (!AllocatePoint(store, slot)) {
-        editor.controls.UserMustSee = PoolFullMessage;
-        return;
-    }
+    if (!AllocatePoint(store, slot))
+        return AppendOutcome::PoolFull;
     line.PointCount = addInteger(line.PointCount, 1);
     line.PointIds[line.PointCount] = slot;
     CadPoint& point = store.CadPoints[slot];
     point.X = editor.mouse.MouseX;
     point.Y = editor.mouse.MouseY;
     point.InUse = true;
+    return AppendOutcome::Appended;
 }
 
 void DeleteSelectedLine(Editor& editor)

@@ -5,17 +5,28 @@ namespace vrex {
 
 struct Editor;
 
-// Opens an empty line at the end of the table and selects it; with 43 lines
-// it returns to idle with the line-limit message.
-void NewLine(Editor& editor);
+enum class NewLineOutcome {
+    Opened,
+    TableFull, // 43 lines already: nothing changed
+};
+
+// Opens an empty line at the end of the table and selects it, unless the
+// table is full.
+NewLineOutcome NewLine(Editor& editor);
+
+enum class AppendOutcome {
+    Appended,
+    NoOpenLine,
+    LineFull, // the line has its 20 vertices
+    PoolFull, // the drawing has its 55 vertices
+};
+
 // Appends (MouseX, MouseY) to the line being digitised, within the 20-vertex
-// and 55-vertex limits.
-void AppendPoint(Editor& editor);
+// and 55-vertex limits; a refused vertex changes nothing.
+AppendOutcome AppendPoint(Editor& editor);
 // Removes SelectedLine, frees its slots and closes the gap.
 void DeleteSelectedLine(Editor& editor);
 // Discards the line being digitised.
 void CancelNewLine(Editor& editor);
-
-inline constexpr const char* PoolFullMessage = "Too many points in the drawing --- Max allowable is 55";
 
 } // namespace vrex

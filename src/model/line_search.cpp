@@ -1,6 +1,6 @@
 #include "model/line_search.h"
 
-#include "shell/editor.h"
+#include "state/editor.h"
 
 #include <algorithm>
 #include <climits>
@@ -13,9 +13,8 @@ Vertex GetVertex(const PolylineStore& store, Integer line, Integer position)
     return {point.X, point.Y};
 }
 
-bool LineBoxContainsMouse(const Editor& editor, Integer line)
+bool LineBoxContainsMouse(const PolylineStore& store, const MouseRegisters& mouse, Integer line)
 {
-    const PolylineStore& store = editor.store;
     // Start outside the Integer range, so a vertex at an extreme pixel still
     // narrows the box and a line without vertices never contains anything.
     int minX = INT_MAX, minY = INT_MAX, maxX = INT_MIN, maxY = INT_MIN;
@@ -27,8 +26,8 @@ bool LineBoxContainsMouse(const Editor& editor, Integer line)
         minY = std::min<int>(minY, v.Y);
         maxY = std::max<int>(maxY, v.Y);
     }
-    const int x = editor.mouse.MouseX;
-    const int y = editor.mouse.MouseY;
+    const int x = mouse.MouseX;
+    const int y = mouse.MouseY;
     return minX < x && x < maxX && minY < y && y < maxY;
 }
 
@@ -37,14 +36,12 @@ void FindCandidateLine(Editor& editor)
     if (!editor.modes.SelectMode)
         return;
     editor.modes.CandidateFound = false;
-    editor.controls.Button2.Enabled = false;
-    editor.controls.Button2.Caption = " -- --- --";
 
     FixedArray<Integer, 1, 88> candidates;
     Integer candidateCount = 0;
     const Integer lineCount = editor.store.CadLineCount;
     for (Integer line = 1; line <= lineCount; ++line) {
-        if (editor.modes.AllLinesCandidates && LineBoxContainsMouse(editor, line)) {
+        if (editor.modes.AllLinesCandidates && LineBoxContainsMouse(editor.store, editor.mouse, line)) {
             candidateCount = addInteger(candidateCount, 1);
             candidates[candidateCount] = line;
         }

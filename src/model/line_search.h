@@ -1,18 +1,13 @@
 #pragma once
 // Picking a line by clicking inside its box, and the vertex nearest a click.
 
-#include "model/numbers.h"
+#include "state/line_search_state.h"
 
 namespace vrex {
 
 struct Editor;
+struct MouseRegisters;
 struct PolylineStore;
-
-struct LineSearchState {
-    // Position in the candidate list the last successful search selected;
-    // never reset, so the cycle carries over to clicks elsewhere.
-    Integer CandidateCycle = 0;
-};
 
 struct Vertex {
     Integer X = 0;
@@ -21,7 +16,9 @@ struct Vertex {
 
 Vertex GetVertex(const PolylineStore& store, Integer line, Integer position);
 // Strictly inside the line's vertex bounding box.
-bool LineBoxContainsMouse(const Editor& editor, Integer line);
+bool LineBoxContainsMouse(const PolylineStore& store, const MouseRegisters& mouse, Integer line);
+// In select mode, selects the next line whose box holds the click and sets
+// CandidateFound; outside it, changes nothing.
 void FindCandidateLine(Editor& editor);
 // Writes NearestIsSegment, FoundLine and FoundPoint. lineFilter NoSelection means all lines.
 void FindNearestVertex(Editor& editor, Integer lineFilter, bool insertFlag);

@@ -2,7 +2,8 @@
 
 #include "model/line_edit.h"
 #include "model/line_search.h"
-#include "shell/editor.h"
+#include "model/polyline_store.h"
+#include "state/editor.h"
 
 namespace vrex {
 
@@ -15,13 +16,13 @@ bool namesVertex(const PolylineStore& store, Integer line, Integer position)
 
 } // namespace
 
-bool PointEditStep(Editor& editor)
+PointEditOutcome PointEditStep(Editor& editor)
 {
     PolylineStore& store = editor.store;
     ModeFlags& modes = editor.modes;
     modes.PointEditing = false;
     if (store.SelectedLine == NoSelection)
-        return false;
+        return PointEditOutcome::NoLineSelected;
 
     FindNearestVertex(editor, store.SelectedLine, modes.InsertAllowed);
     const Integer button = editor.mouse.MouseButton;
@@ -29,14 +30,15 @@ bool PointEditStep(Editor& editor)
     if (!namesVertex(store, store.FoundLine, store.FoundPoint)) {
         // The selected line has no vertex to pick or delete; keep waiting.
         modes.PointEditing = (button == 1 || button == 2);
-        return true;
+        return PointEditOutcome::Edited;
     }
 
+    PointEditOutcome outcome = PointEditOutcome::Edited;
     if (button == 1) {
         store.SelectedLine = store.FoundLine;
         store.SelectedPoint = store.FoundPoint;
-        if (modes.InsertAllowed && modes.NearestIsSegment)
-            InsertPointAfterFound(editor);
+        if (modes.InsertAllowed && modes.NearestIsSegment && InsertPointAfterFound(editor) == InsertOutcome::PoolFull)
+            outcome = PointEditOutcome::PoolFull;
         modes.DraggingPoint = true;
         editor.pointEdit.DragLine = store.SelectedLine;
         editor.pointEdit.DragPoint = store.SelectedPoint;
@@ -45,7 +47,7 @@ bool PointEditStep(Editor& editor)
         DeleteFoundPoint(editor);
         modes.PointEditing = true;
     }
-    return true;
+    return outcome;
 }
 
 void DropStep(Editor& editor)
@@ -76,23 +78,21 @@ void MoveSelectedPoint(Editor& editor)
     point.Y = editor.mouse.MouseY;
 }
 
-void InsertPointAfterFound(Editor& editor)
+InsertOutcome InsertPointAfterFound(Editor& editor)
 {
     PolylineStore& store = editor.store;
     const Integer f = store.FoundLine;
     const Integer p = store.FoundPoint;
     // Only a segment p..p+1 of an existing line can take a vertex.
     if (!namesVertex(store, f, p) || p >= store.CadLines[f].PointCount)
-        return;
+        return InsertOutcome::Refused;
     CadLine& line = store.CadLines[f];
     const Integer old = line.PointCount;
     if (old >= MaxLinePoints)
-        return; // refused silently; the click picks vertex p
+        return InsertOutcome::Refused; // silently; the click picks vertex p
     Integer slot = 0;
-    if (!AllocatePoint(store, slot)) {
-        editor.controls.UserMustSee = PoolFullMessage;
-        return;
-    }
+    if (!AllocatePoint(store, slot))
+        return InsertOutcome::PoolFull;
     for (int k = old; k >= p + 1; --k)
         line.PointIds[k + 1] = line.PointIds[k];
     line.PointIds[p + 1] = slot;
@@ -103,6 +103,7 @@ void InsertPointAfterFound(Editor& editor)
     point.InUse = true;
     store.FoundPoint = addInteger(p, 1);
     store.SelectedPoint = store.FoundPoint;
+    return InsertOutcome::Inserted;
 }
 
 void DeleteFoundPoint(Editor& editor)

@@ -2,7 +2,7 @@
 // The drawing surface the program draws on, with a picture box's semantics:
 // a current position, a pen width and a fore colour live in the canvas.
 
-#include "model/numbers.h"
+#include "state/numbers.h"
 
 namespace vrex {
 

@@ -1,6 +1,6 @@
 #include "plotting/palette.h"
 
-#include "shell/editor.h"
+#include "state/editor.h"
 
 namespace vrex {
 

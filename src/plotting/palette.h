@@ -1,18 +1,9 @@
 #pragma once
-
-#include "model/numbers.h"
+// The colours the scene is drawn in, set once at start-up.
 
 namespace vrex {
 
 struct Editor;
-
-constexpr Long RGB(int red, int green, int blue) { return red + 256 * green + 65536 * blue; }
-
-struct Palette {
-    Long ColorNearBlack = 0; // the selected line while a line is being chosen
-    Long ColorSilver = 0;    // every other line then
-    Long ColorRed = 0;       // kept for the zoom box drawing
-};
 
 void DefinePalette(Editor& editor);
 

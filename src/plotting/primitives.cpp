@@ -2,7 +2,7 @@
 
 #include "plotting/canvas.h"
 #include "plotting/view.h"
-#include "shell/editor.h"
+#include "state/editor.h"
 
 namespace vrex {
 

@@ -2,20 +2,13 @@
 // Clipped move-to and line-to on the canvas's current position, segments and
 // markers. Clipping is by single points: an off-canvas target does nothing.
 
-#include "model/numbers.h"
+#include "state/drawing_state.h"
 
 #include <string>
 
 namespace vrex {
 
 struct Editor;
-
-struct DrawingState {
-    Integer LastDrawWidth = 0; // pen width LineToPoint last set on the canvas
-    Single MarkerScale = 0;
-    Single MarkerUnitX = 0; // pixels per unit of marker size
-    Single MarkerUnitY = 0;
-};
 
 void MoveToPoint(Editor& editor, Integer x, Integer y);
 void LineToPoint(Editor& editor, Integer x, Integer y, Long color, Integer drawWidth);

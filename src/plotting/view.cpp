@@ -1,7 +1,7 @@
 #include "plotting/view.h"
 
 #include "plotting/canvas.h"
-#include "shell/editor.h"
+#include "state/editor.h"
 
 #include <charconv>
 #include <cmath>

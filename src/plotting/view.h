@@ -2,7 +2,7 @@
 // World values (feet) at the four canvas edges, shown in the edge labels. The
 // drawing itself stays in pixels.
 
-#include "model/numbers.h"
+#include "state/view_state.h"
 
 #include <string>
 
@@ -10,23 +10,6 @@ namespace vrex {
 
 struct Editor;
 class Canvas;
-
-struct ViewState {
-    Single WorldLeft = 0;
-    Single WorldRight = 0;
-    Single WorldTop = 0;
-    Single WorldBottom = 0;
-    Integer PixLeft = 0;
-    Integer PixRight = 0;
-    Integer PixTop = 0;
-    Integer PixBottom = 0;
-    Integer ZoomCenterX = 0;
-    Integer ZoomCenterY = 0;
-    Integer ZoomHalfWidth = 0;
-    Integer ZoomHalfHeight = 0;
-    std::string UnitSuffix;
-    Single UnitFactor = 0;
-};
 
 void SetUpView(Editor& editor);
 

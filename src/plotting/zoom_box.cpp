@@ -1,7 +1,7 @@
 #include "plotting/zoom_box.h"
 
 #include "plotting/view.h"
-#include "shell/editor.h"
+#include "state/editor.h"
 
 namespace vrex {
 

@@ -1,13 +1,11 @@
 #pragma once
+// "Zoom In Box": arming the next canvas click and applying it to the view.
+
+#include "state/zoom_state.h"
 
 namespace vrex {
 
 struct Editor;
-
-struct ZoomState {
-    bool ZoomArmed = false;      // the next canvas click is a zoom click
-    bool ZoomBoxVisible = false; // the box is never shown; nothing sets this
-};
 
 // "Zoom In Box" pressed.
 void zoomInBox_8cbn_Click(Editor& editor);

@@ -1,5 +1,6 @@
 #include "qt/front.h"
 
+#include "plotting/zoom_box.h"
 #include "qt/form_builder.h"
 #include "shell/command_buttons.h"
 #include "shell/event_boundary.h"

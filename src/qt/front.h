@@ -4,7 +4,7 @@
 // onto the widgets. No behaviour lives here.
 
 #include "qt/picture_canvas.h"
-#include "shell/editor.h"
+#include "state/editor.h"
 #include "windows/layout.h"
 
 #include <QObject>

@@ -2,7 +2,7 @@
 // The real platform behind the core's services: local clock, environment,
 // whole-file writes through QSaveFile.
 
-#include "shell/services.h"
+#include "state/services.h"
 
 namespace vrex::qt {
 

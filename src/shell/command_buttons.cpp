@@ -1,8 +1,9 @@
 #include "shell/command_buttons.h"
 
 #include "model/line_edit.h"
-#include "shell/editor.h"
+#include "shell/limit_messages.h"
 #include "shell/mouse_input.h"
+#include "state/editor.h"
 
 namespace vrex {
 
@@ -118,7 +119,10 @@ void Button1Pressed(Editor& editor)
         return;
     editor.modes.ReadyForCommand = false;
     BeginAddingLine(editor);
-    NewLine(editor);
+    if (NewLine(editor) == NewLineOutcome::TableFull) {
+        ResetCommandState(editor);
+        editor.controls.UserMustSee = LineTableFullMessage;
+    }
 }
 
 void Button2Pressed(Editor& editor)

@@ -3,8 +3,8 @@
 // index out of range) never ends the program or loses the drawing: it is
 // shown in the prompt line instead.
 
-#include "model/numbers.h"
-#include "shell/editor.h"
+#include "state/editor.h"
+#include "state/numbers.h"
 
 namespace vrex {
 

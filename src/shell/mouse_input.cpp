@@ -5,7 +5,8 @@
 #include "model/point_editing.h"
 #include "plotting/scene.h"
 #include "plotting/zoom_box.h"
-#include "shell/editor.h"
+#include "shell/limit_messages.h"
+#include "state/editor.h"
 
 namespace vrex {
 
@@ -117,9 +118,19 @@ void DispatchCanvasClick(Editor& editor)
     ClearResultFlags(editor);
     if (editor.zoom.ZoomArmed)
         ApplyOrCancelZoom(editor);
-    if (m.AddingLine)
-        AppendPoint(editor);
+    if (m.AddingLine) {
+        const AppendOutcome appended = AppendPoint(editor);
+        if (appended == AppendOutcome::LineFull)
+            c.UserMustSee = LineFullMessage;
+        else if (appended == AppendOutcome::PoolFull)
+            c.UserMustSee = PoolFullMessage;
+    }
     if (m.SelectingLine) {
+        // A search starts with no candidate, so a fault in it leaves the button off.
+        if (m.SelectMode) {
+            c.Button2.Enabled = false;
+            c.Button2.Caption = " -- --- --";
+        }
         FindCandidateLine(editor);
         m.EditOrDeletePending = false;
         if (m.CandidateFound) {
@@ -134,8 +145,13 @@ void DispatchCanvasClick(Editor& editor)
             c.Cancel.Enabled = true;
         }
     }
-    if (m.PointEditing && !PointEditStep(editor))
-        return; // no line to edit: no drop and no redraw
+    if (m.PointEditing) {
+        const PointEditOutcome edited = PointEditStep(editor);
+        if (edited == PointEditOutcome::NoLineSelected)
+            return; // no line to edit: no drop and no redraw
+        if (edited == PointEditOutcome::PoolFull)
+            c.UserMustSee = PoolFullMessage;
+    }
     DropStep(editor);
     RedrawAfterClick(editor);
 }

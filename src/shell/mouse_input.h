@@ -10,7 +10,7 @@
 //  4. the first window-surface move after the canvas that changes both
 //     coordinates is the leaving move: one more paced update.
 
-#include "model/numbers.h"
+#include "state/numbers.h"
 
 namespace vrex {
 

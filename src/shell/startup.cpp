@@ -5,7 +5,7 @@
 #include "plotting/palette.h"
 #include "plotting/view.h"
 #include "shell/command_buttons.h"
-#include "shell/editor.h"
+#include "state/editor.h"
 
 namespace vrex {
 

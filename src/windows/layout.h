@@ -39,10 +39,11 @@ inline constexpr LayoutColor SystemWindowBackground = 0x80000005u;
 
 inline constexpr int TwipsPerPixel = 15;
 
+// Every field has a default, so a record names only what it sets.
 struct ControlLayout {
-    std::string_view name;
+    std::string_view name{};
     ControlKind kind = ControlKind::Label;
-    std::string_view caption; // as stored: "&&" shows as one "&"
+    std::string_view caption{}; // as stored: "&&" shows as one "&"
     // For a line: X1, Y1, X2, Y2.
     int left = 0;
     int top = 0;
@@ -51,22 +52,22 @@ struct ControlLayout {
     Alignment alignment = Alignment::Left;
     LayoutColor backColor = DefaultColor;
     LayoutColor foreColor = DefaultColor;
-    std::string_view fontName; // empty: the platform's default
+    std::string_view fontName{}; // empty: the platform's default
     double fontSize = 0;
     bool bold = false;
-    std::string_view tag;
+    std::string_view tag{};
     bool enabled = true;
     int lineWidth = 1;       // lines
     bool boxAtRight = false; // check boxes
     // Images: the caption drawn turned a quarter turn, reading bottom to top.
-    std::string_view turnedText;
+    std::string_view turnedText{};
     // Combo boxes: the drop-down items, in order.
-    std::span<const std::string_view> items;
+    std::span<const std::string_view> items{};
 };
 
 struct WindowLayout {
-    std::string_view name;
-    std::string_view caption;
+    std::string_view name{};
+    std::string_view caption{};
     LayoutColor backColor = DefaultColor;
     LayoutColor foreColor = DefaultColor;
     WindowBorder border = WindowBorder::Sizable;
@@ -76,7 +77,7 @@ struct WindowLayout {
     int width = 0;
     int height = 0;
     bool shownAtStart = false;
-    std::span<const ControlLayout> controls;
+    std::span<const ControlLayout> controls{};
 };
 
 const WindowLayout& mainWindowLayout();   // CAD8frm

@@ -3,9 +3,6 @@
 
 #include "windows/layout.h"
 
-// Fields a record leaves out take their defaults; GCC 12 would warn on each.
-#pragma GCC diagnostic ignored "-Wmissing-field-initializers"
-
 namespace vrex {
 
 // The tables are laid out by hand to read like the window layouts.

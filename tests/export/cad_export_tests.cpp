@@ -1,8 +1,8 @@
 #include "export/cad_export.h"
 
 #include "drawing_builder.h"
-#include "recording_canvas.h"
-#include "shell/editor.h"
+#include "model/polyline_store.h"
+#include "state/editor.h"
 
 #include <gtest/gtest.h>
 
@@ -47,8 +47,7 @@ const std::string B3Prefix = "InLine               Point >                      
 
 class CadExport : public ::testing::Test {
 protected:
-    testing::RecordingCanvas canvas;
-    Editor editor{canvas};
+    Editor editor;
     PolylineStore& store = editor.store;
 };
 
@@ -166,8 +165,9 @@ TEST(CadExportPath, FolderComesFromTheProfileWithThePlatformSeparator)
 
 class CadExportWrite : public ::testing::Test {
 protected:
-    testing::RecordingCanvas canvas;
-    Editor editor{canvas, fakeServices()};
+    CadExportWrite() { editor.services = fakeServices(); }
+
+    Editor editor;
     std::vector<std::pair<std::string, std::string>> writes;
     std::optional<std::string> writeResult;
     int ended = 0;

@@ -1,8 +1,8 @@
 #include "model/line_edit.h"
 
 #include "drawing_builder.h"
-#include "recording_canvas.h"
-#include "shell/editor.h"
+#include "model/polyline_store.h"
+#include "state/editor.h"
 
 #include <gtest/gtest.h>
 
@@ -17,8 +17,7 @@ using testing::vertices;
 
 class LineEdit : public ::testing::Test {
 protected:
-    testing::RecordingCanvas canvas;
-    Editor editor{canvas};
+    Editor editor;
     PolylineStore& store = editor.store;
 
     void TearDown() override { EXPECT_EQ(checkStoreInvariants(store), ""); }
@@ -37,21 +36,19 @@ TEST_F(LineEdit, NewLineOpensAnEmptySelectedLineAtTheEnd)
     EXPECT_TRUE(line.Active);
 }
 
-TEST_F(LineEdit, FortyFourthLineIsRefusedWithTheLineLimitMessage)
+TEST_F(LineEdit, FortyFourthLineIsRefusedAndChangesNothing)
 {
     for (int k = 1; k <= 43; ++k)
-        NewLine(editor);
+        EXPECT_EQ(NewLine(editor), NewLineOutcome::Opened);
     EXPECT_EQ(store.CadLineCount, 43);
     EXPECT_EQ(store.SelectedLine, 43);
 
     store.SelectedLine = 7;
-    editor.modes.AddingLine = true;
-    NewLine(editor);
+    const Editor before = editor;
+    EXPECT_EQ(NewLine(editor), NewLineOutcome::TableFull);
     EXPECT_EQ(store.CadLineCount, 43);
     EXPECT_EQ(store.SelectedLine, 7);
-    EXPECT_FALSE(editor.modes.AddingLine);
-    EXPECT_TRUE(editor.modes.ReadyForCommand);
-    EXPECT_EQ(editor.controls.UserMustSee, "Too many general Lines --- Max allowable is 43");
+    EXPECT_EQ(editor.controls, before.controls); // the caller tells the user
 }
 
 TEST_F(LineEdit, TwentyFirstVertexIsRefusedWithoutTakingASlot)
@@ -59,15 +56,11 @@ TEST_F(LineEdit, TwentyFirstVertexIsRefusedWithoutTakingASlot)
     editor.modes.AddingLine = true;
     addLine(editor, row(20));
     EXPECT_EQ(store.CadLines[1].PointCount, 20);
-    const std::string before = editor.controls.UserMustSee;
-    EXPECT_NE(before, "too many Line points, maximum is  20");
-
     for (int click = 0; click < 2; ++click) {
         clickAt(editor, 500, 500);
-        AppendPoint(editor);
+        EXPECT_EQ(AppendPoint(editor), AppendOutcome::LineFull);
         EXPECT_EQ(store.CadLines[1].PointCount, 20);
         EXPECT_EQ(store.CadPointHighWater, 20);
-        EXPECT_EQ(editor.controls.UserMustSee, "too many Line points, maximum is  20");
     }
     EXPECT_EQ(vertices(editor, 1), row(20));
     EXPECT_TRUE(editor.modes.AddingLine);
@@ -79,10 +72,11 @@ TEST_F(LineEdit, FullPoolRefusesTheVertexAndKeepsTheLine)
     addLine(editor, row(20, 10, 30));
     addLine(editor, row(15, 10, 50));
     editor.modes.AddingLine = true;
-    addLine(editor, {{7, 70}});
+    NewLine(editor);
+    clickAt(editor, 7, 70);
+    EXPECT_EQ(AppendPoint(editor), AppendOutcome::PoolFull);
     EXPECT_EQ(store.CadLines[4].PointCount, 0);
     EXPECT_EQ(store.CadPointHighWater, 55);
-    EXPECT_EQ(editor.controls.UserMustSee, PoolFullMessage);
     EXPECT_TRUE(editor.modes.AddingLine);
     for (int line = 1; line <= 3; ++line)
         EXPECT_EQ(vertices(editor, line).size(), line == 3 ? 15u : 20u);
@@ -133,8 +127,7 @@ TEST_F(LineEdit, DeleteWithoutAnExistingSelectedLineChangesNothing)
 {
     for (const Integer selected : {NoSelection, Integer{0}, Integer{3}, Integer{-1}}) {
         SCOPED_TRACE(selected);
-        testing::RecordingCanvas c;
-        Editor e(c);
+        Editor e;
         addLine(e, row(3));
         addLine(e, row(2, 10, 50));
         e.store.SelectedLine = selected;

@@ -1,7 +1,6 @@
 #include "model/polyline_store.h"
 
 #include "drawing_builder.h"
-#include "recording_canvas.h"
 
 #include <gtest/gtest.h>
 
@@ -113,8 +112,7 @@ TEST(PolylineStore, InvariantCheckNamesTheBrokenInvariant)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.expected);
-        testing::RecordingCanvas canvas;
-        Editor editor(canvas);
+        Editor editor;
         testing::addLine(editor, {{1, 1}, {2, 2}});
         testing::addLine(editor, {{3, 3}, {4, 4}, {5, 5}});
         c.corrupt(editor.store);

@@ -1,7 +1,7 @@
 #include "recording_canvas.h"
 
 #include "plotting/primitives.h"
-#include "shell/editor.h"
+#include "state/editor.h"
 
 #include <gtest/gtest.h>
 

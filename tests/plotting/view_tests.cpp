@@ -2,7 +2,7 @@
 
 #include "plotting/palette.h"
 #include "plotting/view.h"
-#include "shell/editor.h"
+#include "state/editor.h"
 
 #include <gtest/gtest.h>
 

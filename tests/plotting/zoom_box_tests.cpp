@@ -3,7 +3,7 @@
 #include "plotting/palette.h"
 #include "plotting/view.h"
 #include "plotting/zoom_box.h"
-#include "shell/editor.h"
+#include "state/editor.h"
 
 #include <gtest/gtest.h>
 

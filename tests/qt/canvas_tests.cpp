@@ -2,9 +2,9 @@
 
 #include "qt/picture_canvas.h"
 #include "shell/command_buttons.h"
-#include "shell/editor.h"
 #include "shell/mouse_input.h"
 #include "shell/startup.h"
+#include "state/editor.h"
 
 #include <QImage>
 #include <QPainter>

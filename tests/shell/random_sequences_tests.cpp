@@ -8,13 +8,15 @@
 
 #include "export/cad_export.h"
 #include "model/line_edit.h"
+#include "model/line_search.h"
 #include "model/polyline_store.h"
 #include "plotting/zoom_box.h"
 #include "shell/command_buttons.h"
-#include "shell/editor.h"
 #include "shell/event_boundary.h"
+#include "shell/limit_messages.h"
 #include "shell/mouse_input.h"
 #include "shell/startup.h"
+#include "state/editor.h"
 
 #include <gtest/gtest.h>
 #include <rapidcheck.h>

@@ -2,7 +2,7 @@
 // Builds drawings through the real line operations, as clicks would.
 
 #include "model/line_edit.h"
-#include "shell/editor.h"
+#include "state/editor.h"
 
 #include <utility>
 #include <vector>

@@ -3,12 +3,12 @@
 // gestures in core terms.
 
 #include "drawing_builder.h"
+#include "gestures.h"
 #include "recording_canvas.h"
 
 #include "shell/command_buttons.h"
-#include "shell/editor.h"
-#include "shell/mouse_input.h"
 #include "shell/startup.h"
+#include "state/editor.h"
 
 #include <gtest/gtest.h>
 
@@ -18,25 +18,20 @@
 
 namespace vrex::testing {
 
-class EditorTest : public ::testing::Test {
-protected:
-    EditorTest()
+// Usable on its own where a test needs several started editors.
+class StartedEditor {
+public:
+    StartedEditor()
     {
         editor.services.timeOfDay = [this] { return clock; };
         StartUpSequence(editor);
     }
+    // The editor points at this canvas and clock.
+    StartedEditor(const StartedEditor&) = delete;
+    StartedEditor& operator=(const StartedEditor&) = delete;
 
-    // A press and release at (x, y); the clock moves on so nothing is paced away.
-    void tap(double x, double y, int button = 1)
-    {
-        CAD8pic_mousedown(editor, static_cast<Integer>(button), 0, static_cast<Single>(x), static_cast<Single>(y));
-        CAD8pic_mouseup(editor, static_cast<Integer>(button), 0, static_cast<Single>(x), static_cast<Single>(y));
-    }
-
-    void move(double x, double y, int buttons = 0)
-    {
-        CAD8pic_mousemove(editor, static_cast<Integer>(buttons), 0, static_cast<Single>(x), static_cast<Single>(y));
-    }
+    void tap(double x, double y, int button = 1) { testing::tap(editor, x, y, button); }
+    void move(double x, double y, int buttons = 0) { testing::move(editor, x, y, buttons); }
 
     // Digitises one finished line.
     void addLine(const Points& points)
@@ -53,5 +48,7 @@ protected:
     RecordingCanvas canvas;
     Editor editor{canvas};
 };
+
+class EditorTest : public ::testing::Test, public StartedEditor {};
 
 } // namespace vrex::testing

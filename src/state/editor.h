@@ -2,24 +2,29 @@
 // The whole program state, one plain struct per owner. A test builds a fresh
 // Editor in one line; the Qt front owns exactly one.
 
-#include "model/line_search.h"
-#include "model/point_editing.h"
-#include "model/polyline_store.h"
-#include "plotting/palette.h"
-#include "plotting/primitives.h"
-#include "plotting/scene.h"
-#include "plotting/view.h"
-#include "plotting/zoom_box.h"
-#include "shell/control_state.h"
-#include "shell/mode_flags.h"
-#include "shell/mouse_registers.h"
-#include "shell/services.h"
+#include "state/control_state.h"
+#include "state/display_lists.h"
+#include "state/drawing_state.h"
+#include "state/line_search_state.h"
+#include "state/mode_flags.h"
+#include "state/mouse_registers.h"
+#include "state/palette.h"
+#include "state/point_edit_state.h"
+#include "state/polyline_store.h"
+#include "state/services.h"
+#include "state/view_state.h"
+#include "state/zoom_state.h"
+
+#include <utility>
 
 namespace vrex {
 
+// Declared with the drawing (plotting/canvas.h); the state only points at it.
 class Canvas;
 
 struct Editor {
+    // Without a canvas: enough for everything but drawing.
+    Editor() = default;
     explicit Editor(Canvas& c, Services s = {}) : canvas(&c), services(std::move(s)) {}
 
     PolylineStore store;
@@ -34,7 +39,7 @@ struct Editor {
     ZoomState zoom;
     ControlState controls;
 
-    Canvas* canvas;
+    Canvas* canvas = nullptr;
     Services services;
 };
 

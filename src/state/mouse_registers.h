@@ -1,6 +1,7 @@
 #pragma once
+// Where the pointer was, which buttons it held and when the canvas was last paced.
 
-#include "model/numbers.h"
+#include "state/numbers.h"
 
 #include <string>
 
