@@ -8,6 +8,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools libgl-dev
   libgtest-dev libgmock-dev librapidcheck-dev libbenchmark-dev
   fonts-dejavu-core xvfb xauth
+  openbox xdotool wmctrl x11-utils
 )
 
 missing=()
