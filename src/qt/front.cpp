@@ -1,5 +1,6 @@
 #include "qt/front.h"
 
+#include "qt/edge_label.h"
 #include "qt/form_builder.h"
 #include "shell/command_buttons.h"
 #include "shell/event_boundary.h"
@@ -148,8 +149,10 @@ void Front::mirror()
         std::string& shown = shownState_.*(l.text);
         if (text == shown)
             continue;
-        if (auto* label = qobject_cast<QLabel*>(childNamed(mainWindow_, l.control)))
+        if (auto* label = qobject_cast<QLabel*>(childNamed(mainWindow_, l.control))) {
             label->setText(QString::fromStdString(text));
+            fitEdgeLabel(*label);
+        }
         shown = text;
     }
 }
