@@ -1,5 +1,6 @@
 #include "qt/front.h"
 
+#include "qt/edge_label.h"
 #include "qt/form_builder.h"
 #include "qt/screen_fit.h"
 #include "shell/command_buttons.h"
@@ -172,8 +173,10 @@ void Front::mirror()
         std::string& shown = shownState_.*(l.text);
         if (text == shown)
             continue;
-        if (auto* label = qobject_cast<QLabel*>(childNamed(mainWindow_, l.control)))
+        if (auto* label = qobject_cast<QLabel*>(childNamed(mainWindow_, l.control))) {
             label->setText(QString::fromStdString(text));
+            fitEdgeLabel(*label);
+        }
         shown = text;
     }
 }
