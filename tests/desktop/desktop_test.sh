@@ -73,6 +73,7 @@ stop_desktop() {
 start_editor() {
   export HOME="$work/home"
   unset USERPROFILE XDG_CONFIG_HOME
+  export QT_QPA_PLATFORM=xcb # the real desktop, whatever the other tests run on
   mkdir -p "$HOME/Documents"
   "$editor" >"$work/editor.log" 2>&1 &
   editor_pid=$!
