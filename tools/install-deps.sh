@@ -6,8 +6,10 @@ set -euo pipefail
 packages=(
   cmake ninja-build g++ make pkg-config
   qt6-base-dev qt6-base-dev-tools libgl-dev
+  fonts-liberation2
   libgtest-dev libgmock-dev librapidcheck-dev libbenchmark-dev
   fonts-dejavu-core xvfb xauth
+  openbox xdotool wmctrl x11-utils
 )
 
 missing=()

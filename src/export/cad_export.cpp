@@ -96,11 +96,18 @@ std::string buildCadExportText(const PolylineStore& store)
 
 std::string cadExportPath(const Services& services)
 {
-    std::optional<std::string> folder = services.environment("USERPROFILE");
-    if (!folder && !services.windowsPaths)
-        folder = services.environment("HOME");
     const char separator = services.windowsPaths ? '\\' : '/';
-    return folder.value_or("") + separator + "My Documents" + separator + CadExportFileName;
+    // Bytes as given: a profile path need not be valid text.
+    if (std::optional<std::string> profile = services.environment("USERPROFILE"))
+        return *profile + separator + "My Documents" + separator + CadExportFileName;
+    // No Linux desktop sets USERPROFILE, nor has a "My Documents": the file
+    // goes to the documents folder the desktop names.
+    if (std::optional<std::string> documents = services.documentsFolder(); documents && !documents->empty())
+        return *documents + separator + CadExportFileName;
+    std::optional<std::string> home;
+    if (!services.windowsPaths)
+        home = services.environment("HOME");
+    return home.value_or("") + separator + "My Documents" + separator + CadExportFileName;
 }
 
 void WriteCadExportFile(Editor& editor)

@@ -15,7 +15,9 @@ inline constexpr const char* CadExportFileName = "Vrex-CAD-float.csv";
 // index is out of range; nothing is read past a table.
 std::string buildCadExportText(const PolylineStore& store);
 
-// USERPROFILE (or HOME off Windows) + separator + "My Documents" + separator + file name.
+// USERPROFILE + separator + "My Documents" + separator + file name; where
+// USERPROFILE is not set, the desktop's documents folder + separator + file
+// name (HOME + "My Documents" off Windows when no documents folder is known).
 std::string cadExportPath(const Services& services);
 
 // "Write && End": writes the file whole and ends the program; on failure the

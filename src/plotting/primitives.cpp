@@ -51,17 +51,28 @@ void DrawSquareMarker(Editor& editor, Integer x, Integer y, Single size, Integer
     const DrawingState& d = editor.drawing;
     const Integer hw = roundToInteger(static_cast<double>(d.MarkerUnitX) * size);
     const Integer hh = roundToInteger(static_cast<double>(d.MarkerUnitY) * size);
-    const Integer left = subInteger(x, hw);
-    const Integer right = addInteger(x, hw);
-    const Integer top = subInteger(y, hh);
-    const Integer bottom = addInteger(y, hh);
+    // Corners in wider arithmetic: a vertex near the Integer limit has corners
+    // beyond it, which lie off the canvas and are clipped like any other.
+    const int left = x - hw;
+    const int right = x + hw;
+    const int top = y - hh;
+    const int bottom = y + hh;
+    const auto fits = [](int v) { return v >= IntegerMin && v <= IntegerMax; };
+    const auto moveTo = [&](int cx, int cy) {
+        if (fits(cx) && fits(cy))
+            MoveToPoint(editor, static_cast<Integer>(cx), static_cast<Integer>(cy));
+    };
+    const auto lineTo = [&](int cx, int cy) {
+        if (fits(cx) && fits(cy))
+            LineToPoint(editor, static_cast<Integer>(cx), static_cast<Integer>(cy), color, drawWidth);
+    };
 
     // Top-left corner, then clockwise on the screen (rows grow downward).
-    MoveToPoint(editor, left, top);
-    LineToPoint(editor, right, top, color, drawWidth);
-    LineToPoint(editor, right, bottom, color, drawWidth);
-    LineToPoint(editor, left, bottom, color, drawWidth);
-    LineToPoint(editor, left, top, color, drawWidth);
+    moveTo(left, top);
+    lineTo(right, top);
+    lineTo(right, bottom);
+    lineTo(left, bottom);
+    lineTo(left, top);
     // The centre point is left as the current position.
     MoveToPoint(editor, x, y);
 }

@@ -48,10 +48,19 @@ Qt::Alignment horizontal(vrex::Alignment alignment)
 constexpr std::string_view DesignFontName = "MS Sans Serif";
 constexpr double DesignFontSize = 8.25;
 
+// A family as the font system lists it, without the " [foundry]" it adds
+// when more than one foundry makes a face of that name.
+QString bareFamily(const QString& listed)
+{
+    const qsizetype bracket = listed.indexOf(QStringLiteral(" ["));
+    return bracket >= 0 && listed.endsWith(QLatin1Char(']')) ? listed.left(bracket) : listed;
+}
+
 // Of the designed face and its metric look-alikes, those installed, in that
-// order. A face that is missing sends the font system through its fallbacks
-// again for every size and weight asked for; with none installed, the
-// platform's sans serif serves.
+// order, each asked for as the font system lists it (with its foundry, where
+// it names one). A face that is missing sends the font system through its
+// fallbacks again for every size and weight asked for; with none installed,
+// the platform's sans serif serves.
 QStringList installedFamilies(std::string_view family)
 {
     static QHash<QString, QStringList> resolved;
@@ -62,8 +71,9 @@ QStringList installedFamilies(std::string_view family)
         QStringList found;
         for (const QString& candidate : {name, QStringLiteral("Microsoft Sans Serif"), QStringLiteral("Arial"),
                                          QStringLiteral("Liberation Sans"), QStringLiteral("Nimbus Sans")})
-            if (installed.contains(candidate, Qt::CaseInsensitive))
-                found << candidate;
+            for (const QString& listed : installed)
+                if (bareFamily(listed).compare(candidate, Qt::CaseInsensitive) == 0 && !found.contains(listed))
+                    found << listed;
         it = resolved.insert(name, found);
     }
     return *it;

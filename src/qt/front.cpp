@@ -1,7 +1,9 @@
 #include "qt/front.h"
 
 #include "plotting/zoom_box.h"
+#include "qt/edge_label.h"
 #include "qt/form_builder.h"
+#include "qt/screen_fit.h"
 #include "shell/command_buttons.h"
 #include "shell/event_boundary.h"
 #include "shell/mouse_input.h"
@@ -9,8 +11,12 @@
 #include "windows/layout.h"
 
 #include <QAbstractButton>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QMouseEvent>
+#include <QWindow>
+
+#include <cmath>
 
 namespace vrex::qt {
 
@@ -63,6 +69,23 @@ constexpr ClickHandler ClickHandlers[] = {
     {"XSpick8frm", "End8cbn", &End8cbn_Click},
 };
 
+// A position Qt may round to whole pixels without overflowing.
+bool roundable(QPointF at)
+{
+    constexpr double Limit = 1 << 24;
+    return std::isfinite(at.x()) && std::isfinite(at.y()) && std::abs(at.x()) < Limit && std::abs(at.y()) < Limit;
+}
+
+// The core faults on a position it cannot hold; one beyond float must not
+// even reach the conversion.
+Single toSingle(double v)
+{
+    constexpr double Largest = 3.0e38;
+    if (std::isnan(v) || std::abs(v) <= Largest)
+        return static_cast<Single>(v);
+    return v > 0 ? std::numeric_limits<Single>::infinity() : -std::numeric_limits<Single>::infinity();
+}
+
 QWidget* childNamed(QWidget* window, const QString& name)
 {
     if (!window)
@@ -74,6 +97,8 @@ QWidget* childNamed(QWidget* window, const QString& name)
 
 Front::Front(vrex::Services services)
 {
+    // END and "Write && End" are the only ways out: closing windows is not one.
+    QGuiApplication::setQuitOnLastWindowClosed(false);
     canvas_ = new PictureCanvas; // owned by the main window once built
     for (const WindowLayout* layout : allWindowLayouts())
         windows_.push_back(LazyWindow{layout, nullptr});
@@ -87,8 +112,8 @@ Front::Front(vrex::Services services)
 
     canvas_->onPointer = [this](const PointerEvent& e) {
         const auto button = static_cast<Integer>(e.button);
-        const auto x = static_cast<Single>(e.x);
-        const auto y = static_cast<Single>(e.y);
+        const Single x = toSingle(e.x);
+        const Single y = toSingle(e.y);
         run([&] {
             switch (e.kind) {
             case PointerEvent::Kind::Down: CAD8pic_mousedown(*editor_, button, 0, x, y); break;
@@ -149,8 +174,10 @@ void Front::mirror()
         std::string& shown = shownState_.*(l.text);
         if (text == shown)
             continue;
-        if (auto* label = qobject_cast<QLabel*>(childNamed(mainWindow_, l.control)))
+        if (auto* label = qobject_cast<QLabel*>(childNamed(mainWindow_, l.control))) {
             label->setText(QString::fromStdString(text));
+            fitEdgeLabel(*label);
+        }
         shown = text;
     }
 }
@@ -160,7 +187,18 @@ void Front::showWindow(const std::string& name)
     QWidget* w = window(name);
     if (!w)
         return;
+    // Until the window manager frames it, assume the frame of a window already shown.
+    QMargins estimate;
+    for (const auto& other : shown_)
+        if (other && other->windowHandle())
+            estimate = other->windowHandle()->frameMargins();
+    placeOnScreen(w, estimate);
+    w->installEventFilter(this);
     w->show();
+    if (QWindow* handle = w->windowHandle()) {
+        placedMargins_[handle] = estimate;
+        handle->installEventFilter(this);
+    }
     shown_.emplace_back(w);
     if (w == mainWindow_) {
         w->raise();
@@ -206,17 +244,43 @@ QWidget* Front::findControl(const QString& name) const
 
 bool Front::eventFilter(QObject* watched, QEvent* event)
 {
+    if (event->type() == QEvent::Close && refusesClose(watched)) {
+        event->ignore();
+        return true;
+    }
+    // Once the window manager has framed a window, its real frame decides
+    // whether it fits the screen; a frame that never changes is placed once.
+    if (event->type() == QEvent::Expose) {
+        auto* handle = qobject_cast<QWindow*>(watched);
+        auto placed = placedMargins_.find(handle);
+        if (placed != placedMargins_.end() && placed->second != handle->frameMargins()) {
+            placed->second = handle->frameMargins();
+            for (const auto& w : shown_)
+                if (w && w->windowHandle() == handle)
+                    placeOnScreen(w);
+        }
+    }
     if (watched == mainWindow_ && event->type() == QEvent::MouseMove) {
         const auto* move = static_cast<QMouseEvent*>(event);
+        const QPointF at = move->position();
         // Moves over a control reach the window too; only the bare surface counts.
-        if (mainWindow_->childAt(move->position().toPoint()))
+        if (roundable(at) && mainWindow_->childAt(at.toPoint()))
             return QObject::eventFilter(watched, event);
         const auto buttons =
             static_cast<Integer>(move->buttons() & (Qt::LeftButton | Qt::RightButton | Qt::MiddleButton));
-        const QPointF at = move->position();
-        run([&] { Form_MouseMove(*editor_, buttons, 0, static_cast<Single>(at.x()), static_cast<Single>(at.y())); });
+        run([&] { Form_MouseMove(*editor_, buttons, 0, toSingle(at.x()), toSingle(at.y())); });
     }
     return QObject::eventFilter(watched, event);
+}
+
+// The windows without a close box stay open whatever asks them to close:
+// the main window and the cross-section panel hold the only exits.
+bool Front::refusesClose(const QObject* watched) const
+{
+    for (const LazyWindow& w : windows_)
+        if (w.window.get() == watched)
+            return w.layout->border == WindowBorder::FixedNoControlBox;
+    return false;
 }
 
 } // namespace vrex::qt

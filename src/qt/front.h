@@ -10,8 +10,12 @@
 #include <QObject>
 #include <QPointer>
 #include <QWidget>
+#include <QWindow>
+
+#include <QMargins>
 
 #include <functional>
+#include <map>
 #include <memory>
 #include <string_view>
 #include <vector>
@@ -51,6 +55,7 @@ private:
     void mirror();
     void showWindow(const std::string& name);
     void end();
+    bool refusesClose(const QObject* watched) const;
 
     struct LazyWindow {
         const vrex::WindowLayout* layout;
@@ -62,6 +67,8 @@ private:
     std::unique_ptr<vrex::Editor> editor_;
     vrex::ControlState shownState_;
     std::vector<QPointer<QWidget>> shown_;
+    // The frame margins each shown window was last placed with.
+    std::map<const QWindow*, QMargins> placedMargins_;
     bool ended_ = false;
 };
 

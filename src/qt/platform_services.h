@@ -1,6 +1,7 @@
 #pragma once
 // The real platform behind the core's services: local clock, environment,
-// whole-file writes through QSaveFile.
+// documents folder, whole-file writes that replace the old file only once the
+// new one is safely on the disk.
 
 #include "state/services.h"
 

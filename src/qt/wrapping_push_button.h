@@ -10,6 +10,10 @@ class WrappingPushButton : public QPushButton {
 public:
     explicit WrappingPushButton(const QString& text, QWidget* parent = nullptr);
 
+    // Where the caption is drawn, unpressed, and how it is laid out there.
+    QRect captionRect() const;
+    int captionFlags() const;
+
 protected:
     void paintEvent(QPaintEvent* event) override;
 };

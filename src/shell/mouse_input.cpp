@@ -67,8 +67,10 @@ void CAD8pic_mouseup(Editor& editor, Integer /*Botton8iint*/, Integer /*shift8ii
                      Single MouseY8isng)
 {
     MouseRegisters& mouse = editor.mouse;
-    recordPointer(mouse, MouseX8isng, MouseY8isng);
+    // First, so that a position that cannot be recorded still ends the press:
+    // otherwise every later press would be ignored.
     mouse.MouseState = StateMove;
+    recordPointer(mouse, MouseX8isng, MouseY8isng);
     editor.controls.ConcludingInfo = "   UP ";
 }
 

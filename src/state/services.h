@@ -14,6 +14,8 @@ struct Services {
     std::function<std::optional<std::string>(const std::string&)> environment = [](const std::string&) {
         return std::optional<std::string>{};
     };
+    // The user's documents folder as the desktop names it, nothing when unknown.
+    std::function<std::optional<std::string>()> documentsFolder = [] { return std::optional<std::string>{}; };
     // Writes one file whole: the new content replaces the old, or nothing
     // changes. Returns the reason on failure, nothing on success.
     std::function<std::optional<std::string>(const std::string& path, const std::string& content)> writeWholeFile =

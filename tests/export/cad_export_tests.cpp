@@ -134,20 +134,31 @@ TEST_F(CadExport, IndexOutsideItsTableFaultsInsteadOfReadingPastIt)
     EXPECT_THROW(buildCadExportText(store), RuntimeFault);
 }
 
-TEST(CadExportPath, FolderComesFromTheProfileWithThePlatformSeparator)
+TEST(CadExportPath, ProfileFolderFirstThenTheDesktopsDocumentsFolder)
 {
     struct Case {
         std::map<std::string, std::string> environment;
+        std::optional<std::string> documents;
         bool windows;
         std::string path;
     };
     const Case cases[] = {
-        {{{"USERPROFILE", "C:\\Users\\ann"}}, true, "C:\\Users\\ann\\My Documents\\Vrex-CAD-float.csv"},
-        {{{"USERPROFILE", "C:\\Users\\ann"}, {"HOME", "/h"}}, false, "C:\\Users\\ann/My Documents/Vrex-CAD-float.csv"},
-        {{{"HOME", "/home/ann"}}, false, "/home/ann/My Documents/Vrex-CAD-float.csv"},
-        {{{"HOME", "/home/ann"}}, true, "\\My Documents\\Vrex-CAD-float.csv"},
-        {{}, false, "/My Documents/Vrex-CAD-float.csv"},
-        {{}, true, "\\My Documents\\Vrex-CAD-float.csv"},
+        {{{"USERPROFILE", "C:\\Users\\ann"}}, "C:\\Docs", true, "C:\\Users\\ann\\My Documents\\Vrex-CAD-float.csv"},
+        {{{"USERPROFILE", "C:\\Users\\ann"}, {"HOME", "/h"}},
+         "/h/Documents",
+         false,
+         "C:\\Users\\ann/My Documents/Vrex-CAD-float.csv"},
+        // The profile's bytes go into the path as they are, valid text or not.
+        {{{"USERPROFILE", "/home/\xff\xfe"}}, std::nullopt, false, "/home/\xff\xfe/My Documents/Vrex-CAD-float.csv"},
+        {{{"USERPROFILE", ""}}, "/home/ann/Documents", false, "/My Documents/Vrex-CAD-float.csv"},
+        {{{"HOME", "/home/ann"}}, "/home/ann/Documents", false, "/home/ann/Documents/Vrex-CAD-float.csv"},
+        {{{"HOME", "/home/ann"}}, "/home/ann/Dokumente", false, "/home/ann/Dokumente/Vrex-CAD-float.csv"},
+        {{}, "C:\\Users\\ann\\Documents", true, "C:\\Users\\ann\\Documents\\Vrex-CAD-float.csv"},
+        // No documents folder known: the profile's place under HOME.
+        {{{"HOME", "/home/ann"}}, std::nullopt, false, "/home/ann/My Documents/Vrex-CAD-float.csv"},
+        {{{"HOME", "/home/ann"}}, "", false, "/home/ann/My Documents/Vrex-CAD-float.csv"},
+        {{{"HOME", "/home/ann"}}, std::nullopt, true, "\\My Documents\\Vrex-CAD-float.csv"},
+        {{}, std::nullopt, false, "/My Documents/Vrex-CAD-float.csv"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.path);
@@ -159,6 +170,7 @@ TEST(CadExportPath, FolderComesFromTheProfileWithThePlatformSeparator)
                 return std::nullopt;
             return it->second;
         };
+        services.documentsFolder = [&c] { return c.documents; };
         EXPECT_EQ(cadExportPath(services), c.path);
     }
 }

@@ -88,6 +88,23 @@ TEST_F(Primitives, SquareMarkerWithLeftCornersOffCanvasDrawsOnlyTheEdgesEndingOn
                                  "Line 6,96-6,104 c16711680 w1", "PSet 2,100 w1"}));
 }
 
+TEST_F(Primitives, MarkerAtTheIntegerLimitIsClippedInsteadOfOverflowing)
+{
+    // Corners at 32771 and -32772 lie past the Integer range: off the canvas.
+    const struct {
+        Integer x, y;
+    } centres[] = {{32767, 100}, {100, 32767}, {-32768, 100}, {32767, -32768}};
+    for (const auto& c : centres) {
+        SCOPED_TRACE(std::to_string(c.x) + "," + std::to_string(c.y));
+        DrawSegment(editor, 10, 10, 50, 60, Blue, 2);
+        canvas.clearLog();
+        Integer width = 1;
+        EXPECT_NO_THROW(DrawMarker(editor, "Square", c.x, c.y, Blue, 0.5f, width));
+        EXPECT_EQ(canvas.calls, Log{"DrawWidth 1"}); // nothing drawn
+        EXPECT_EQ(canvas.currentX, 50);
+    }
+}
+
 TEST_F(Primitives, MarkerWidthZeroIsDrawnWithOneAndTheEntryKeepsOne)
 {
     Integer width = 0;

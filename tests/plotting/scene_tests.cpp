@@ -221,9 +221,9 @@ TEST_F(Scene, VertexNamingNoPoolSlotFaultsInsteadOfReadingOutsideThePool)
 
 TEST_F(Scene, PassIsClosedEvenWhenDrawingFaults)
 {
-    // A marker at the Integer limit cannot have its right corners.
+    // A marker whose half-width passes the Integer range cannot be drawn.
     editor.scene.PlotMarkerCount = 1;
-    editor.scene.PlotMarkers[1] = PlotMarker{32767, 100, "Square", Black, 0.5f, 0};
+    editor.scene.PlotMarkers[1] = PlotMarker{100, 100, "Square", Black, 1e6f, 0};
     EXPECT_THROW(DrawScene(editor), RuntimeFault);
     EXPECT_EQ(canvas.passesBegun, 1);
     EXPECT_EQ(canvas.passesEnded, 1);

@@ -2,10 +2,12 @@
 // core, the core's captions reach the widgets.
 
 #include "qt/front.h"
+#include "qt/screen_fit.h"
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QLabel>
+#include <QScreen>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -73,6 +75,40 @@ TEST_F(QtFront, TheEditorKeepsWorkingAfterTheMapAndListWindowsAreClosed)
     EXPECT_EQ(store.CadPoints[store.CadLines[1].PointIds[1]].X, 30);
     EXPECT_EQ(text("Button2_SelectAssignUnassignYes_8cbn"), "Modify a Line");
     EXPECT_FALSE(front->window("CADmap8frm")->isVisible());
+}
+
+TEST_F(QtFront, OnlyTheWindowsWithACloseBoxClose)
+{
+    const struct {
+        const char* window;
+        bool closes;
+    } cases[] = {{"CAD8frm", false}, {"XSpick8frm", false}, {"CADmap8frm", true}, {"CADlistof8frm", true}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.window);
+        QWidget* w = front->window(c.window);
+        EXPECT_EQ(w->close(), c.closes);
+        EXPECT_EQ(w->isVisible(), !c.closes);
+    }
+    EXPECT_FALSE(front->ended());
+    click("Button1_NewRenameLeft_8cbn");
+    EXPECT_EQ(text("Button3_EditDone_8cbn"), "Done adding Line");
+}
+
+// The offscreen screen is 800 x 600: the main window and the cross-section
+// panel are wider, so they start at its left edge; the others fit whole.
+TEST_F(QtFront, EveryShownWindowOpensWhereItFitsTheScreen)
+{
+    for (const auto& w : front->shownWindows()) {
+        SCOPED_TRACE(w->objectName().toStdString());
+        const QRect area = w->screen()->availableGeometry();
+        const QRect frame = w->frameGeometry();
+        EXPECT_EQ(fitShift(frame, area), QPoint(0, 0));
+        if (frame.width() <= area.width() && frame.height() <= area.height()) {
+            EXPECT_TRUE(area.contains(frame));
+        } else {
+            EXPECT_EQ(frame.left(), area.left());
+        }
+    }
 }
 
 TEST_F(QtFront, ADisabledButtonIgnoresTheClick)

@@ -77,6 +77,25 @@ TEST_F(MouseInput, AReleaseNeitherRedrawsNorRecordsItsButton)
     EXPECT_EQ(editor.controls.ConcludingInfo, "   UP ");
 }
 
+TEST_F(MouseInput, AReleaseThatCannotBeRecordedStillEndsThePress)
+{
+    Button1Pressed(editor);
+    CAD8pic_mousedown(editor, 1, 0, 10, 10);
+    EXPECT_THROW(CAD8pic_mouseup(editor, 1, 0, 40000, 10), RuntimeFault);
+    EXPECT_EQ(editor.mouse.MouseState, "MOVE");
+    CAD8pic_mousedown(editor, 1, 0, 30, 30); // answered, not ignored
+    EXPECT_EQ(editor.store.CadLines[1].PointCount, 2);
+}
+
+TEST_F(MouseInput, AVertexAtTheIntegerLimitKeepsEveryRedrawWorking)
+{
+    addLine({{32767, 10}, {100, 100}});
+    clock += 1;
+    EXPECT_NO_THROW(move(200, 200));
+    // The pass goes on to the marker of the vertex after it, whose top edge lies 4 pixels out.
+    EXPECT_NE(std::find(canvas.calls.begin(), canvas.calls.end(), "Line 96,96-104,96 c0 w1"), canvas.calls.end());
+}
+
 TEST_F(MouseInput, OnlyAWindowMoveThatChangesBothCoordinatesLeavesTheCanvas)
 {
     Form_MouseMove(editor, 0, 0, 40, 50); // never over the canvas yet: nothing but the registers
