@@ -1,7 +1,9 @@
 #include "script_driver.h"
 
+#include "qt/bound_control.h"
 #include "qt/front.h"
 #include "qt/platform_services.h"
+#include "shell/control_table.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -73,7 +75,7 @@ public:
                 canvasMouse(QEvent::MouseButtonRelease, point(words), b, 0);
         } else if (command == "formmove") {
             expectArgs(words, 2, 2);
-            QWidget* main = front_->window("CAD8frm");
+            QWidget* main = front_->window(vrex::MainWindowName);
             sendMouse(main, QEvent::MouseMove, point(words), Qt::NoButton, 0);
         } else if (command == "click") {
             expectArgs(words, 1, 1);
@@ -150,27 +152,20 @@ private:
         QApplication::sendEvent(target, &event);
     }
 
-    QString textOf(const char* name) const
-    {
-        QWidget* w = front_->window("CAD8frm")->findChild<QWidget*>(name);
-        if (auto* button = qobject_cast<QAbstractButton*>(w))
-            return button->text();
-        if (auto* label = qobject_cast<QLabel*>(w))
-            return label->text();
-        return {};
-    }
-
+    // The main window's mirrored controls, read from the widgets in the table's order.
     void dump()
     {
-        for (const char* label : {"UserMustSee8lbl", "ConcludingInfoToUser8lbl"})
-            out_ << label << ' ' << quoted(textOf(label)) << '\n';
-        for (const char* name : {"Button1_NewRenameLeft_8cbn", "Button2_SelectAssignUnassignYes_8cbn",
-                                 "Button3_EditDone_8cbn", "Button4_DeleteRightNo_8cbn", "Button_Cancel8cbn"}) {
-            QWidget* w = front_->window("CAD8frm")->findChild<QWidget*>(name);
-            out_ << name << ' ' << (w && w->isEnabled() ? "on" : "off") << ' ' << quoted(textOf(name)) << '\n';
+        QWidget* main = front_->window(vrex::MainWindowName);
+        for (const vrex::ControlBinding& row : vrex::controlTable()) {
+            if (row.window != vrex::MainWindowName || !(row.button || row.text))
+                continue;
+            const vrex::qt::BoundControl control = vrex::qt::bindControl(main, row);
+            out_ << row.control << ' ';
+            if (control.label)
+                out_ << quoted(control.label->text()) << '\n';
+            else
+                out_ << (control.button->isEnabled() ? "on" : "off") << ' ' << quoted(control.button->text()) << '\n';
         }
-        for (const char* label : {"CADleft8lbl", "CADright8lbl", "CADtop8lbl", "CADbotton8lbl", "Label21"})
-            out_ << label << ' ' << quoted(textOf(label)) << '\n';
 
         const vrex::PolylineStore& store = front_->editor().store;
         out_ << "lines " << store.CadLineCount << '\n';

@@ -1,10 +1,10 @@
 #include "qt/front.h"
 
-#include "plotting/zoom_box.h"
+#include "qt/bound_control.h"
 #include "qt/edge_label.h"
 #include "qt/form_builder.h"
 #include "qt/screen_fit.h"
-#include "shell/command_buttons.h"
+#include "shell/control_table.h"
 #include "shell/event_boundary.h"
 #include "shell/mouse_input.h"
 #include "shell/startup.h"
@@ -21,53 +21,6 @@
 namespace vrex::qt {
 
 namespace {
-
-constexpr const char* MainWindowName = "CAD8frm";
-
-// Which core state each mirrored control shows.
-struct MirroredButton {
-    const char* control;
-    ButtonState ControlState::*state;
-};
-constexpr MirroredButton MirroredButtons[] = {
-    {"Button1_NewRenameLeft_8cbn", &ControlState::Button1},
-    {"Button2_SelectAssignUnassignYes_8cbn", &ControlState::Button2},
-    {"Button3_EditDone_8cbn", &ControlState::Button3},
-    {"Button4_DeleteRightNo_8cbn", &ControlState::Button4},
-    {"Button_Cancel8cbn", &ControlState::Cancel},
-};
-
-struct MirroredLabel {
-    const char* control;
-    std::string ControlState::*text;
-};
-constexpr MirroredLabel MirroredLabels[] = {
-    {"UserMustSee8lbl", &ControlState::UserMustSee},
-    {"ConcludingInfoToUser8lbl", &ControlState::ConcludingInfo},
-    {"CADleft8lbl", &ControlState::CADleft},
-    {"CADright8lbl", &ControlState::CADright},
-    {"CADtop8lbl", &ControlState::CADtop},
-    {"CADbotton8lbl", &ControlState::CADbotton},
-    {"Label21", &ControlState::Label21},
-};
-
-// The Click of each control that has one.
-struct ClickHandler {
-    const char* window;
-    const char* control;
-    void (*handler)(Editor&);
-};
-constexpr ClickHandler ClickHandlers[] = {
-    {MainWindowName, "Button1_NewRenameLeft_8cbn", &Button1Pressed},
-    {MainWindowName, "Button2_SelectAssignUnassignYes_8cbn", &Button2Pressed},
-    {MainWindowName, "Button3_EditDone_8cbn", &Button3Pressed},
-    {MainWindowName, "Button4_DeleteRightNo_8cbn", &Button4Pressed},
-    {MainWindowName, "Button_Cancel8cbn", &CancelPressed},
-    {MainWindowName, "zoomInBox_8cbn", &zoomInBox_8cbn_Click},
-    {MainWindowName, "ZoomOut_8cbn", &ZoomOut_8cbn_Click},
-    {MainWindowName, "END8cbn", &END8cbn_Click},
-    {"XSpick8frm", "End8cbn", &End8cbn_Click},
-};
 
 // A position Qt may round to whole pixels without overflowing.
 bool roundable(QPointF at)
@@ -122,7 +75,7 @@ Front::Front(vrex::Services services)
             }
         });
     };
-    wireControls();
+    bindControls();
 }
 
 Front::~Front() = default;
@@ -142,42 +95,44 @@ void Front::run(Handler&& handler)
         mirror();
 }
 
-void Front::wireControls()
+// Every row of the control table must find its widget: a missing one throws
+// here, at start-up, rather than leaving a control dead.
+void Front::bindControls()
 {
-    for (const ClickHandler& click : ClickHandlers) {
-        auto* button = qobject_cast<QAbstractButton*>(childNamed(window(click.window), click.control));
-        if (!button)
-            continue;
-        auto handler = click.handler;
-        connect(button, &QAbstractButton::clicked, this, [this, handler] { run([&] { handler(*editor_); }); });
+    for (const ControlBinding& row : controlTable()) {
+        const BoundControl bound = bindControl(window(row.window), row);
+        bound_.push_back(bound);
+        if (auto handler = row.click)
+            connect(bound.button, &QAbstractButton::clicked, this,
+                    [this, handler] { run([&] { handler(*editor_); }); });
     }
 }
 
 void Front::mirror()
 {
     const ControlState& now = editor_->controls;
-    for (const MirroredButton& b : MirroredButtons) {
-        const ButtonState& state = now.*(b.state);
-        ButtonState& shown = shownState_.*(b.state);
+    for (const BoundControl& b : bound_) {
+        if (!b.row->button)
+            continue;
+        const ButtonState& state = now.*(b.row->button);
+        ButtonState& shown = shownState_.*(b.row->button);
         if (state == shown)
             continue;
-        if (auto* button = qobject_cast<QAbstractButton*>(childNamed(mainWindow_, b.control))) {
-            if (state.Caption != shown.Caption)
-                button->setText(QString::fromStdString(state.Caption));
-            if (state.Enabled != shown.Enabled)
-                button->setEnabled(state.Enabled);
-        }
+        if (state.Caption != shown.Caption)
+            b.button->setText(QString::fromStdString(state.Caption));
+        if (state.Enabled != shown.Enabled)
+            b.button->setEnabled(state.Enabled);
         shown = state;
     }
-    for (const MirroredLabel& l : MirroredLabels) {
-        const std::string& text = now.*(l.text);
-        std::string& shown = shownState_.*(l.text);
+    for (const BoundControl& b : bound_) {
+        if (!b.row->text)
+            continue;
+        const std::string& text = now.*(b.row->text);
+        std::string& shown = shownState_.*(b.row->text);
         if (text == shown)
             continue;
-        if (auto* label = qobject_cast<QLabel*>(childNamed(mainWindow_, l.control))) {
-            label->setText(QString::fromStdString(text));
-            fitEdgeLabel(*label);
-        }
+        b.label->setText(QString::fromStdString(text));
+        fitEdgeLabel(*b.label);
         shown = text;
     }
 }
@@ -217,7 +172,7 @@ void Front::end()
 }
 
 // A window is built when it is first asked for: two of them never are.
-QWidget* Front::window(std::string_view name) const
+QWidget* Front::window(std::string_view name)
 {
     for (LazyWindow& w : windows_) {
         if (w.layout->name != name)

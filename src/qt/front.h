@@ -3,6 +3,7 @@
 // event into one core handler call, then mirrors the core's control state
 // onto the widgets. No behaviour lives here.
 
+#include "qt/bound_control.h"
 #include "qt/picture_canvas.h"
 #include "state/editor.h"
 #include "windows/layout.h"
@@ -23,6 +24,8 @@
 namespace vrex::qt {
 
 class Front : public QObject {
+    Q_OBJECT
+
 public:
     // services: the platform's; the front adds window showing and wraps endProgram.
     explicit Front(vrex::Services services);
@@ -35,7 +38,7 @@ public:
     PictureCanvas& canvas() { return *canvas_; }
 
     // A window by name, built on first request (six exist; four are ever shown).
-    QWidget* window(std::string_view name) const;
+    QWidget* window(std::string_view name);
     // The windows in the order they were shown.
     const std::vector<QPointer<QWidget>>& shownWindows() const { return shown_; }
     // A control by name: the main window's first, then the other windows' in show order.
@@ -51,7 +54,7 @@ protected:
 private:
     template <typename Handler>
     void run(Handler&& handler);
-    void wireControls();
+    void bindControls();
     void mirror();
     void showWindow(const std::string& name);
     void end();
@@ -61,7 +64,8 @@ private:
         const vrex::WindowLayout* layout;
         std::unique_ptr<QWidget> window;
     };
-    mutable std::vector<LazyWindow> windows_;
+    std::vector<LazyWindow> windows_;
+    std::vector<BoundControl> bound_;
     QWidget* mainWindow_ = nullptr;
     PictureCanvas* canvas_ = nullptr;
     std::unique_ptr<vrex::Editor> editor_;

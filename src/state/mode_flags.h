@@ -17,6 +17,8 @@ struct ModeFlags {
     // results of the last searches
     bool CandidateFound = false;
     bool NearestIsSegment = false;
+
+    bool operator==(const ModeFlags&) const = default;
 };
 
 } // namespace vrex
