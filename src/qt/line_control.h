@@ -8,6 +8,8 @@
 namespace vrex::qt {
 
 class LineControl : public QWidget {
+    Q_OBJECT
+
 public:
     // from and to in the parent's pixels.
     LineControl(QPoint from, QPoint to, int lineWidth, QWidget* parent = nullptr);

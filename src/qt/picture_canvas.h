@@ -3,6 +3,7 @@
 // is drawn (persistent drawing); paintEvent only copies the image.
 
 #include "plotting/canvas.h"
+#include "plotting/span_raster.h"
 
 #include <QFrame>
 #include <QImage>
@@ -24,6 +25,8 @@ struct PointerEvent {
 };
 
 class PictureCanvas final : public QFrame, public vrex::Canvas {
+    Q_OBJECT
+
 public:
     // The fore colour, which the program never changes.
     static constexpr QRgb ForePixel = 0xFF000000;
@@ -45,8 +48,8 @@ public:
     double ScaleLeft() const override { return 0; }
     double ScaleTop() const override { return 0; }
     // Asked for every primitive; within a pass the image has the drawing area's size.
-    double ScaleWidth() const override { return passPainter_ ? passWidth_ : drawingArea().width(); }
-    double ScaleHeight() const override { return passPainter_ ? passHeight_ : drawingArea().height(); }
+    double ScaleWidth() const override { return passPainter_ ? pass_.width : drawingArea().width(); }
+    double ScaleHeight() const override { return passPainter_ ? pass_.height : drawingArea().height(); }
     // The interface's default, but here the four calls are direct: the class is final.
     Scale ScaleArea() const override { return {ScaleLeft(), ScaleTop(), ScaleWidth(), ScaleHeight()}; }
     int Width() const override { return width(); }
@@ -68,20 +71,12 @@ private:
     // Keeps the image the size of the drawing area, the drawing kept.
     void fitImage();
     const QPen& penFor(Long color);
-    // Pixels a pass may write without the painter (it paints the same memory).
-    bool plotDirect(int x, int y);
-    bool lineDirect(QPoint from, QPoint to, Long color);
-    void fillLine(QPoint from, QPoint to, QRgb pixel);
-    void fillDirect(int left, int top, int right, int bottom, QRgb pixel);
     void deliver(PointerEvent::Kind kind, int button, const QMouseEvent* event);
 
     QImage image_;
     std::optional<QPainter> passPainter_;
-    // The pass's pixels, fetched once the painter holds the image.
-    QRgb* passBits_ = nullptr;
-    qsizetype passStride_ = 0; // pixels per row
-    int passWidth_ = 0;
-    int passHeight_ = 0;
+    // The pass's pixels, fetched once the painter holds the image; no bits outside a pass.
+    vrex::PixelBuffer pass_;
     // The last line pen, kept so that a run of lines of one colour and width
     // makes no pen of its own.
     QPen pen_;

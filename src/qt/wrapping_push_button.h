@@ -7,6 +7,8 @@
 namespace vrex::qt {
 
 class WrappingPushButton : public QPushButton {
+    Q_OBJECT
+
 public:
     explicit WrappingPushButton(const QString& text, QWidget* parent = nullptr);
 
