@@ -11,11 +11,13 @@
 #include <QMouseEvent>
 #include <QTest>
 
+#include <cmath>
 #include <iomanip>
 #include <istream>
 #include <optional>
 #include <ostream>
 #include <sstream>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -24,6 +26,7 @@ namespace vrex::tools {
 namespace {
 
 constexpr double StartClock = 36000;
+constexpr double LargestNumber = 1e9;
 
 struct BadLine {
     std::string reason;
@@ -115,17 +118,26 @@ private:
                           (least == most ? "" : " to " + std::to_string(most)) + " arguments"};
     }
 
+    // Refused here, before anything converts it to an int, a float or a Qt
+    // position: a number that is not finite, or one beyond any pixel or second
+    // a script can mean.
     static double number(const std::string& word)
     {
         std::size_t used = 0;
         double value = 0;
         try {
             value = std::stod(word, &used);
+        } catch (const std::out_of_range&) {
+            throw BadLine{"number out of range: " + word};
         } catch (const std::exception&) {
             used = 0;
         }
         if (used != word.size())
             throw BadLine{"not a number: " + word};
+        if (!std::isfinite(value))
+            throw BadLine{"not a finite number: " + word};
+        if (std::abs(value) > LargestNumber)
+            throw BadLine{"number out of range: " + word};
         return value;
     }
 

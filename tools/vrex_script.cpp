@@ -5,8 +5,11 @@
 
 #include <cstring>
 
+#include <cerrno>
+#include <filesystem>
 #include <fstream>
 #include <iostream>
+#include <sstream>
 
 namespace {
 
@@ -31,11 +34,21 @@ int main(int argc, char** argv)
         std::cerr << "usage: vrex-script FILE\n";
         return 2;
     }
-    std::ifstream script(argv[1]);
-    if (!script) {
-        std::cerr << "cannot read " << argv[1] << "\n";
+    // A folder opens as an empty stream on Linux; it must not pass for an empty script.
+    std::error_code error;
+    if (std::filesystem::is_directory(argv[1], error)) {
+        std::cerr << "cannot read " << argv[1] << ": it is a folder\n";
         return 2;
     }
+    std::ifstream file(argv[1]);
+    std::ostringstream text;
+    if (file)
+        text << file.rdbuf();
+    if (!file || file.bad()) {
+        std::cerr << "cannot read " << argv[1] << ": " << std::strerror(errno) << "\n";
+        return 2;
+    }
+    std::istringstream script(text.str());
     qputenv("QT_QPA_PLATFORM", "offscreen");
     qInstallMessageHandler(filterPlatformNoise);
     QApplication app(argc, argv);
