@@ -1,4 +1,5 @@
 #pragma once
+// Start-up of the main window, and the two ways the program ends.
 
 namespace vrex {
 
