@@ -1,5 +1,6 @@
 // The real QImage canvas: what a small scene looks like, pixel for pixel.
 
+#include "gestures.h"
 #include "qt/picture_canvas.h"
 #include "shell/command_buttons.h"
 #include "shell/mouse_input.h"
@@ -25,11 +26,7 @@ protected:
         StartUpSequence(editor);
     }
 
-    void tap(int x, int y)
-    {
-        CAD8pic_mousedown(editor, 1, 0, static_cast<Single>(x), static_cast<Single>(y));
-        CAD8pic_mouseup(editor, 1, 0, static_cast<Single>(x), static_cast<Single>(y));
-    }
+    void tap(int x, int y) { testing::tap(editor, x, y); }
 
     //  line 1:  (20,20)------(60,20)       line 2:  [] (100,30)
     //                           |

@@ -3,12 +3,15 @@
 
 #include "editor_fixture.h"
 
+#include <cctype>
 #include <functional>
+#include <string>
 
 namespace vrex {
 namespace {
 
 using testing::EditorTest;
+using testing::StartedEditor;
 
 // The modes overlap in their flags; the more specific one names the state.
 std::string modeOf(const Editor& e)
@@ -41,144 +44,151 @@ std::string buttonsOf(const ControlState& c)
 //  inside its box and nearest the middle of its first segment.
 struct Transition {
     const char* name;
-    std::function<void(EditorTest&)> reach; // from the started editor to the mode under test
-    std::function<void(EditorTest&)> event;
+    std::function<void(StartedEditor&)> reach; // from the started editor to the mode under test
+    std::function<void(StartedEditor&)> event;
     const char* mode;
     const char* prompt;
     const char* buttons;
 };
 
-class ModeTransitions : public EditorTest {
-public:
-    void TestBody() override {}
-    using EditorTest::addLine;
-    using EditorTest::tap;
-    Editor& ed() { return editor; }
-};
-
 const char* const Idle1 =
     "on Add a new line | on Modify a Line | off Done adding Line | off 4)  Delete_Right_No | off Cancel ";
 
-void withLine(EditorTest& t) { static_cast<ModeTransitions&>(t).addLine({{100, 100}, {200, 150}, {300, 120}}); }
-void selecting(EditorTest& t)
+void withLine(StartedEditor& t) { t.addLine({{100, 100}, {200, 150}, {300, 120}}); }
+void selecting(StartedEditor& t)
 {
     withLine(t);
-    Button2Pressed(static_cast<ModeTransitions&>(t).ed());
+    Button2Pressed(t.editor);
 }
-void onOffer(EditorTest& t)
+void onOffer(StartedEditor& t)
 {
     selecting(t);
-    static_cast<ModeTransitions&>(t).tap(150, 130);
+    t.tap(150, 130);
 }
-void editOrDelete(EditorTest& t)
+void editOrDelete(StartedEditor& t)
 {
     onOffer(t);
-    Button2Pressed(static_cast<ModeTransitions&>(t).ed());
+    Button2Pressed(t.editor);
 }
-void pointEditing(EditorTest& t)
+void pointEditing(StartedEditor& t)
 {
     editOrDelete(t);
-    Button3Pressed(static_cast<ModeTransitions&>(t).ed());
+    Button3Pressed(t.editor);
 }
-void dragging(EditorTest& t)
+void dragging(StartedEditor& t)
 {
     pointEditing(t);
-    static_cast<ModeTransitions&>(t).tap(150, 130);
+    t.tap(150, 130);
 }
-void press(void (*button)(Editor&), EditorTest& t) { button(static_cast<ModeTransitions&>(t).ed()); }
+void press(void (*button)(Editor&), StartedEditor& t) { button(t.editor); }
 
 const Transition Transitions[] = {
-    {"idle, button 1 starts adding", [](EditorTest&) {}, [](EditorTest& t) { press(Button1Pressed, t); }, "Adding",
-     "Generating a new Line - click to add line points --> To finalize push 'Done adding Line`",
+    {"idle, button 1 starts adding", [](StartedEditor&) {}, [](StartedEditor& t) { press(Button1Pressed, t); },
+     "Adding", "Generating a new Line - click to add line points --> To finalize push 'Done adding Line`",
      "off Add a new line | off 2) Select_Un/Assign_Yes | on Done adding Line | off 4)  Delete_Right_No | on Cancel "},
-    {"idle, button 2 starts selecting", withLine, [](EditorTest& t) { press(Button2Pressed, t); }, "Selecting",
+    {"idle, button 2 starts selecting", withLine, [](StartedEditor& t) { press(Button2Pressed, t); }, "Selecting",
      "Click repeatedly in line area to find Line --> to finalize push `Select This line` button",
      "off Add a new line | off Select This Line | off Done adding Line | off 4)  Delete_Right_No | on Cancel "},
-    {"adding, a click appends and stays", [](EditorTest& t) { press(Button1Pressed, t); },
-     [](EditorTest& t) { static_cast<ModeTransitions&>(t).tap(10, 10, 4); }, "Adding",
+    {"adding, a click appends and stays", [](StartedEditor& t) { press(Button1Pressed, t); },
+     [](StartedEditor& t) { t.tap(10, 10, 4); }, "Adding",
      "Generating a new Line - click to add line points --> To finalize push 'Done adding Line`",
      "off Add a new line | off 2) Select_Un/Assign_Yes | on Done adding Line | off 4)  Delete_Right_No | on Cancel "},
-    {"adding, button 3 finishes", [](EditorTest& t) { press(Button1Pressed, t); },
-     [](EditorTest& t) { press(Button3Pressed, t); }, "Idle", "waiting for your next activity",
+    {"adding, button 3 finishes", [](StartedEditor& t) { press(Button1Pressed, t); },
+     [](StartedEditor& t) { press(Button3Pressed, t); }, "Idle", "waiting for your next activity",
      "on Add a new line | on Modify a Line | off Done adding Line | off 4)  Delete_Right_No | off Cancel "},
-    {"adding, cancel discards", [](EditorTest& t) { press(Button1Pressed, t); },
-     [](EditorTest& t) { press(CancelPressed, t); }, "Idle", "waiting for your next activity",
+    {"adding, cancel discards", [](StartedEditor& t) { press(Button1Pressed, t); },
+     [](StartedEditor& t) { press(CancelPressed, t); }, "Idle", "waiting for your next activity",
      "on Add a new line | off 2) Select_Un/Assign_Yes | off Done adding Line | off 4)  Delete_Right_No | off Cancel "},
-    {"selecting, a click inside a line offers it", selecting,
-     [](EditorTest& t) { static_cast<ModeTransitions&>(t).tap(150, 130); }, "Selecting, line on offer",
+    {"selecting, a click inside a line offers it", selecting, [](StartedEditor& t) { t.tap(150, 130); },
+     "Selecting, line on offer",
      "Click repeatedly in line area to find Line --> to finalize push `Select This line` button",
      "off Add a new line | on Select this Line | off Done adding Line | off 4)  Delete_Right_No | on Cancel "},
-    {"selecting, a click outside every line finds none", selecting,
-     [](EditorTest& t) { static_cast<ModeTransitions&>(t).tap(500, 400); }, "Selecting",
-     "Click repeatedly in line area to find Line --> to finalize push `Select This line` button",
+    {"selecting, a click outside every line finds none", selecting, [](StartedEditor& t) { t.tap(500, 400); },
+     "Selecting", "Click repeatedly in line area to find Line --> to finalize push `Select This line` button",
      "off Add a new line | off  -- --- -- | off Done adding Line | off 4)  Delete_Right_No | on Cancel "},
-    {"line on offer, button 2 offers edit or delete", onOffer, [](EditorTest& t) { press(Button2Pressed, t); },
+    {"line on offer, button 2 offers edit or delete", onOffer, [](StartedEditor& t) { press(Button2Pressed, t); },
      "Edit-or-delete", "Push `Edit a Point` button   OR  `Delete this Line` button",
      "off Add a new line | off Select this Line | on Edit a line point | on Delete this Line | on Cancel "},
-    {"edit or delete, button 3 starts point editing", editOrDelete, [](EditorTest& t) { press(Button3Pressed, t); },
+    {"edit or delete, button 3 starts point editing", editOrDelete, [](StartedEditor& t) { press(Button3Pressed, t); },
      "Point editing",
      "Move Pt: LEFT_CLICK, release, move, reclick ---- New Pt: LEFT_CLICK Between pts ---- Delete Pt: RIGHT_CLICK "
      "----- and  `done`",
      "off Add a new line | off Select this Line | on Done point editing | off Delete this Line | on Cancel "},
-    {"edit or delete, button 4 deletes the line", editOrDelete, [](EditorTest& t) { press(Button4Pressed, t); }, "Idle",
-     "Done Deleting a Line",
+    {"edit or delete, button 4 deletes the line", editOrDelete, [](StartedEditor& t) { press(Button4Pressed, t); },
+     "Idle", "Done Deleting a Line",
      "on Add a new line | off Select this Line | off Edit a line point | off Delete this Line | off Cancel "},
-    {"edit or delete, a click withdraws the choice", editOrDelete,
-     [](EditorTest& t) { static_cast<ModeTransitions&>(t).tap(150, 130); }, "Selecting, line on offer",
-     "Push `Edit a Point` button   OR  `Delete this Line` button",
+    {"edit or delete, a click withdraws the choice", editOrDelete, [](StartedEditor& t) { t.tap(150, 130); },
+     "Selecting, line on offer", "Push `Edit a Point` button   OR  `Delete this Line` button",
      "off Add a new line | on Select this Line | on Edit a line point | on Delete this Line | on Cancel "},
-    {"point editing, a left click picks a vertex up", pointEditing,
-     [](EditorTest& t) { static_cast<ModeTransitions&>(t).tap(150, 130); }, "Dragging",
+    {"point editing, a left click picks a vertex up", pointEditing, [](StartedEditor& t) { t.tap(150, 130); },
+     "Dragging",
      "Move Pt: LEFT_CLICK, release, move, reclick ---- New Pt: LEFT_CLICK Between pts ---- Delete Pt: RIGHT_CLICK "
      "----- and  `done`",
      "off Add a new line | on Select this Line | on Done point editing | off Delete this Line | on Cancel "},
-    {"point editing, button 3 ends it", pointEditing, [](EditorTest& t) { press(Button3Pressed, t); }, "Idle",
+    {"point editing, button 3 ends it", pointEditing, [](StartedEditor& t) { press(Button3Pressed, t); }, "Idle",
      "Done with Pointing Editing",
      "on Add a new line | on Modify a Line | off Done point editing | off Delete this Line | off Cancel "},
-    {"point editing, a click outside the line ends it", pointEditing,
-     [](EditorTest& t) { static_cast<ModeTransitions&>(t).tap(500, 400); }, "Selecting",
+    {"point editing, a click outside the line ends it", pointEditing, [](StartedEditor& t) { t.tap(500, 400); },
+     "Selecting",
      "Move Pt: LEFT_CLICK, release, move, reclick ---- New Pt: LEFT_CLICK Between pts ---- Delete Pt: RIGHT_CLICK "
      "----- and  `done`",
      "off Add a new line | off  -- --- -- | off Done point editing | off Delete this Line | on Cancel "},
     {"point editing, button 2 offers the line found by the last click",
-     [](EditorTest& t) {
+     [](StartedEditor& t) {
          pointEditing(t);
-         static_cast<ModeTransitions&>(t).tap(150, 130, 2);
+         t.tap(150, 130, 2);
      },
-     [](EditorTest& t) { press(Button2Pressed, t); }, "Edit-or-delete",
+     [](StartedEditor& t) { press(Button2Pressed, t); }, "Edit-or-delete",
      "Push `Edit a Point` button   OR  `Delete this Line` button",
      "off Add a new line | off Select this Line | on Edit a line point | on Delete this Line | on Cancel "},
-    {"dragging, a click drops the vertex", dragging,
-     [](EditorTest& t) { static_cast<ModeTransitions&>(t).tap(160, 130); }, "Point editing",
+    {"dragging, a click drops the vertex", dragging, [](StartedEditor& t) { t.tap(160, 130); }, "Point editing",
      "Move Pt: LEFT_CLICK, release, move, reclick ---- New Pt: LEFT_CLICK Between pts ---- Delete Pt: RIGHT_CLICK "
      "----- and  `done`",
      "off Add a new line | on Select this Line | on Done point editing | off Delete this Line | on Cancel "},
-    {"dragging, button 3 does nothing", dragging, [](EditorTest& t) { press(Button3Pressed, t); }, "Dragging",
+    {"dragging, button 3 does nothing", dragging, [](StartedEditor& t) { press(Button3Pressed, t); }, "Dragging",
      "Move Pt: LEFT_CLICK, release, move, reclick ---- New Pt: LEFT_CLICK Between pts ---- Delete Pt: RIGHT_CLICK "
      "----- and  `done`",
      "off Add a new line | on Select this Line | on Done point editing | off Delete this Line | on Cancel "},
-    {"selecting, cancel returns to idle", selecting, [](EditorTest& t) { press(CancelPressed, t); }, "Idle",
+    {"selecting, cancel returns to idle", selecting, [](StartedEditor& t) { press(CancelPressed, t); }, "Idle",
      "waiting for your next activity", Idle1},
-    {"edit or delete, cancel returns to idle", editOrDelete, [](EditorTest& t) { press(CancelPressed, t); }, "Idle",
+    {"edit or delete, cancel returns to idle", editOrDelete, [](StartedEditor& t) { press(CancelPressed, t); }, "Idle",
      "waiting for your next activity",
      "on Add a new line | on Modify a Line | off Edit a line point | off Delete this Line | off Cancel "},
-    {"dragging, cancel returns to idle and ends the drag", dragging, [](EditorTest& t) { press(CancelPressed, t); },
+    {"dragging, cancel returns to idle and ends the drag", dragging, [](StartedEditor& t) { press(CancelPressed, t); },
      "Idle", "waiting for your next activity",
      "on Add a new line | on Modify a Line | off Done point editing | off Delete this Line | off Cancel "},
 };
 
-TEST(EditModes, EachTransitionShowsItsPromptAndButtons)
+class EditModes : public ::testing::TestWithParam<Transition> {};
+
+TEST_P(EditModes, TransitionShowsItsPromptAndButtons)
 {
-    for (const Transition& row : Transitions) {
-        SCOPED_TRACE(row.name);
-        ModeTransitions t;
-        row.reach(t);
-        row.event(t);
-        EXPECT_EQ(modeOf(t.ed()), row.mode);
-        EXPECT_EQ(t.ed().controls.UserMustSee, row.prompt);
-        EXPECT_EQ(buttonsOf(t.ed().controls), row.buttons);
-    }
+    const Transition& row = GetParam();
+    StartedEditor t;
+    row.reach(t);
+    row.event(t);
+    EXPECT_EQ(modeOf(t.editor), row.mode);
+    EXPECT_EQ(t.editor.controls.UserMustSee, row.prompt);
+    EXPECT_EQ(buttonsOf(t.editor.controls), row.buttons);
 }
+
+// "idle, button 1 starts adding" runs as EditModes/IdleButton1StartsAdding.
+std::string rowName(const ::testing::TestParamInfo<Transition>& info)
+{
+    std::string name;
+    bool capital = true;
+    for (const char* c = info.param.name; *c; ++c) {
+        if (std::isalnum(static_cast<unsigned char>(*c))) {
+            name += capital ? static_cast<char>(std::toupper(static_cast<unsigned char>(*c))) : *c;
+            capital = false;
+        } else {
+            capital = true;
+        }
+    }
+    return name;
+}
+
+INSTANTIATE_TEST_SUITE_P(, EditModes, ::testing::ValuesIn(Transitions), rowName);
 
 class CommandButtons : public EditorTest {};
 
