@@ -159,6 +159,9 @@ const Transition Transitions[] = {
      "on Add a new line | on Modify a Line | off Done point editing | off Delete this Line | off Cancel "},
 };
 
+// A failing row names itself rather than printing its bytes.
+void PrintTo(const Transition& row, std::ostream* os) { *os << row.name; }
+
 class EditModes : public ::testing::TestWithParam<Transition> {};
 
 TEST_P(EditModes, TransitionShowsItsPromptAndButtons)
