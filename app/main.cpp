@@ -8,6 +8,8 @@
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
+    // Lets the desktop match the windows to the installed menu entry and icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral(VREX_APP_ID));
     vrex::qt::Front front(vrex::qt::makePlatformServices());
     front.onEnd = [] { QCoreApplication::exit(0); };
     front.start();
