@@ -4,7 +4,7 @@
 BUILD := build
 JOBS ?= $(shell nproc)
 
-.PHONY: all deps configure run test sanitize bench lint clean
+.PHONY: all deps configure run test package sanitize bench lint clean
 
 all: configure
 	cmake --build $(BUILD) -j $(JOBS)
@@ -20,6 +20,10 @@ run: deps all
 
 test: deps all
 	QT_QPA_PLATFORM=offscreen ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
+
+# The Debian package, build/vrex-graphics_VERSION_ARCH.deb.
+package: deps all
+	cmake --build $(BUILD) --target package
 
 sanitize: deps
 	@[ -f build-sanitize/build.ninja ] || cmake --preset sanitize

@@ -8,13 +8,16 @@
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
+    // Lets the desktop match the windows to the installed menu entry and icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral(VREX_APP_ID));
     vrex::qt::Front front(vrex::qt::makePlatformServices());
     front.onEnd = [] { QCoreApplication::exit(0); };
     front.start();
     if (front.ended())
         return 0;
-    // For start-up timing: leave as soon as the start-up's events are handled.
+    // For start-up timing: leave as soon as the start-up's events are handled;
+    // exit, not quit, which asks every window to close, and two refuse.
     if (qEnvironmentVariable("VREX_QUIT_WHEN_IDLE") == QLatin1String("1"))
-        QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+        QTimer::singleShot(0, qApp, [] { QCoreApplication::exit(0); });
     return QApplication::exec();
 }

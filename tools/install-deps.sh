@@ -10,6 +10,7 @@ packages=(
   libgtest-dev libgmock-dev librapidcheck-dev libbenchmark-dev
   fonts-dejavu-core xvfb xauth
   openbox xdotool wmctrl x11-utils
+  dpkg-dev file desktop-file-utils man-db
 )
 
 missing=()

@@ -7,10 +7,14 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QLabel>
+#include <QMouseEvent>
 #include <QScreen>
 #include <QTest>
 
 #include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
 
 namespace vrex::qt {
 namespace {
@@ -109,6 +113,25 @@ TEST_F(QtFront, EveryShownWindowOpensWhereItFitsTheScreen)
             EXPECT_EQ(frame.left(), area.left());
         }
     }
+}
+
+TEST_F(QtFront, APositionNoPixelCanHoldIsAFaultShownInThePromptLine)
+{
+    const double inf = std::numeric_limits<double>::infinity();
+    const QPointF positions[] = {{inf, 5}, {5, -inf}, {std::nan(""), 5}, {1e300, 5}, {5, -1e20}};
+    QWidget* window = front->window("CAD8frm");
+    for (const QPointF at : positions) {
+        SCOPED_TRACE(std::to_string(at.x()) + "," + std::to_string(at.y()));
+        for (QWidget* target : {window, static_cast<QWidget*>(&front->canvas())}) {
+            QMouseEvent move(QEvent::MouseMove, at, at, Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+            QApplication::sendEvent(target, &move);
+            EXPECT_EQ(text("UserMustSee8lbl"), "Run-time error: Overflow");
+            front->editor().controls.UserMustSee = "cleared";
+        }
+    }
+    click("Button1_NewRenameLeft_8cbn");
+    tapCanvas(30, 40);
+    EXPECT_EQ(front->editor().store.CadLines[1].PointCount, 1);
 }
 
 TEST_F(QtFront, ADisabledButtonIgnoresTheClick)

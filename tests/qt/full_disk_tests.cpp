@@ -23,6 +23,7 @@
 #include <sstream>
 #include <sys/mount.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace vrex::qt {
@@ -153,6 +154,24 @@ TEST_F(FullDisk, AFileSizeLimitKeepsTheEarlierFileAndTheDrawing)
     writeFailsThenSucceeds(EFBIG, [&saved] { ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &saved), 0); });
     ::setrlimit(RLIMIT_FSIZE, &saved);
     std::signal(SIGXFSZ, oldHandler);
+}
+
+// A profile folder whose name is not valid text is still the folder written to.
+TEST(ProfileBytes, AProfileFolderNamedInAnyBytesIsWrittenTo)
+{
+    QTemporaryDir root;
+    ASSERT_TRUE(root.isValid());
+    const std::string profile = root.path().toStdString() + "/ann\xff\xfe";
+    ASSERT_EQ(::mkdir(profile.c_str(), 0700), 0);
+    ASSERT_EQ(::mkdir((profile + "/My Documents").c_str(), 0700), 0);
+    qputenv("USERPROFILE", QByteArray::fromStdString(profile));
+    const Services services = makePlatformServices();
+    EXPECT_EQ(services.environment("USERPROFILE"), profile);
+    const std::string path = cadExportPath(services);
+    qunsetenv("USERPROFILE");
+    EXPECT_EQ(path, profile + "/My Documents/Vrex-CAD-float.csv");
+    EXPECT_EQ(services.writeWholeFile(path, "text\r\n"), std::nullopt);
+    EXPECT_EQ(readFile(path), "text\r\n");
 }
 
 } // namespace
