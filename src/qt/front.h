@@ -48,6 +48,7 @@ private:
     template <typename Handler>
     void run(Handler&& handler);
     void wireControls();
+    void wireKeys();
     void mirror();
     void showWindow(const std::string& name);
     void end();

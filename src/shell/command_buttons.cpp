@@ -3,6 +3,7 @@
 #include "model/line_edit.h"
 #include "shell/editor.h"
 #include "shell/mouse_input.h"
+#include "shell/undo_commands.h"
 
 namespace vrex {
 
@@ -20,6 +21,8 @@ void setButton(ButtonState& button, bool enabled, const char* caption)
 
 void ResetCommandState(Editor& editor)
 {
+    // A finished line or a drag cut short is one change; a cancelled line left nothing to keep.
+    closeChange(editor);
     ModeFlags& m = editor.modes;
     ClearResultFlags(editor);
     m.ReadyForCommand = true;
@@ -117,6 +120,7 @@ void Button1Pressed(Editor& editor)
     if (!editor.modes.ReadyForCommand)
         return;
     editor.modes.ReadyForCommand = false;
+    openChange(editor);
     BeginAddingLine(editor);
     NewLine(editor);
 }
@@ -150,6 +154,7 @@ void Button4Pressed(Editor& editor)
 {
     if (!editor.modes.EditOrDeletePending)
         return;
+    openChange(editor); // closed by the command reset below
     DeleteSelectedLine(editor);
     RedrawAfterClick(editor); // still with the selecting flags set
     FinishDeletingLine(editor);

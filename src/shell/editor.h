@@ -14,6 +14,7 @@
 #include "shell/mode_flags.h"
 #include "shell/mouse_registers.h"
 #include "shell/services.h"
+#include "state/undo_history.h"
 
 namespace vrex {
 
@@ -33,6 +34,7 @@ struct Editor {
     DrawingState drawing;
     ZoomState zoom;
     ControlState controls;
+    UndoHistory history;
 
     Canvas* canvas;
     Services services;
