@@ -234,6 +234,26 @@ TEST_F(Undo, CancelDuringADragMakesTheEditSoFarOneChange)
 //  line 3: (400,300)-(500,350)
 // A right click in point editing that takes line 2 with its only vertex comes
 // back at its place; the editor still edits it.
+// "Select this Line" during a drag offers the line again; deleting it cuts
+// the drag short, which is a change of its own before the delete.
+TEST_F(Undo, DeletingTheLineDuringADragMakesTwoChanges)
+{
+    addLine(Line1);
+    editPointsOf(150, 130);
+    tap(199, 149);
+    clock += 1;
+    move(210, 140);
+    Button2Pressed(editor);
+    Button4Pressed(editor);
+    EXPECT_EQ(drawing(), std::vector<Points>{});
+
+    UndoPressed(editor);
+    EXPECT_EQ(drawing(), (std::vector<Points>{{{100, 100}, {210, 140}, {300, 120}}}));
+    UndoPressed(editor);
+    EXPECT_EQ(drawing(), (std::vector<Points>{Line1}));
+    expectSound();
+}
+
 TEST_F(Undo, ALineTakenWithItsLastVertexComesBackAtItsPlace)
 {
     addLine(Line1);
