@@ -37,7 +37,7 @@ protected:
     }
 
     // Types on whatever has the focus, as a user does.
-    void type(QKeySequence keys)
+    void type(const QKeySequence& keys)
     {
         QWidget* focus = QApplication::focusWidget();
         QTest::keySequence(focus ? focus : main, keys);

@@ -790,7 +790,7 @@ Gen<int> heldButtons()
     return gen::weightedElement<int>({{10, 0}, {3, 1}, {2, 2}, {1, 4}, {1, 3}, {1, 5}, {1, 6}, {1, 7}});
 }
 
-Gen<Event> pointerGesture(Gesture gesture, Gen<int> buttons)
+Gen<Event> pointerGesture(Gesture gesture, const Gen<int>& buttons)
 {
     const auto make = [gesture](Anchor anchor) {
         return [gesture, anchor](const std::tuple<int, int, double, double>& t) {
