@@ -7,6 +7,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QKeySequence>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QTest>
@@ -86,6 +87,9 @@ public:
             if (!control)
                 throw BadLine{"no control named " + words[1]};
             QTest::mouseClick(control, Qt::LeftButton);
+        } else if (command == "key") {
+            expectArgs(words, 1, 1);
+            typeOnMainWindow(keySequence(words[1]));
         } else if (command == "dump") {
             expectArgs(words, 0, 0);
             dump();
@@ -147,6 +151,30 @@ private:
         if (b != static_cast<int>(b) || b < 0 || b > 7)
             throw BadLine{"not a button: " + word};
         return static_cast<int>(b);
+    }
+
+    static QKeySequence keySequence(const std::string& word)
+    {
+        const QKeySequence keys = QKeySequence::fromString(QString::fromStdString(word), QKeySequence::PortableText);
+        if (keys.isEmpty())
+            throw BadLine{"not a key: " + word};
+        for (int k = 0; k < keys.count(); ++k) {
+            if (keys[k].key() == Qt::Key_unknown)
+                throw BadLine{"not a key: " + word};
+        }
+        return keys;
+    }
+
+    // As a user types: to whatever control of the main window has the focus.
+    void typeOnMainWindow(const QKeySequence& keys)
+    {
+        QWidget* main = front_->window("CAD8frm");
+        if (QApplication::activeWindow() != main) {
+            main->activateWindow();
+            QApplication::processEvents();
+        }
+        QWidget* focus = main->focusWidget();
+        QTest::keySequence(focus ? focus : main, keys);
     }
 
     static QPointF point(const std::vector<std::string>& words) { return {number(words[1]), number(words[2])}; }

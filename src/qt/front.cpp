@@ -8,15 +8,22 @@
 #include "shell/event_boundary.h"
 #include "shell/mouse_input.h"
 #include "shell/startup.h"
+#include "shell/undo_commands.h"
+#include "windows/key_bindings.h"
 #include "windows/layout.h"
 
 #include <QAbstractButton>
 #include <QGuiApplication>
+#include <QKeySequence>
 #include <QLabel>
+#include <QList>
 #include <QMouseEvent>
+#include <QShortcut>
 #include <QWindow>
 
 #include <cmath>
+#include <stdexcept>
+#include <string>
 
 namespace vrex::qt {
 
@@ -37,6 +44,25 @@ Single toSingle(double v)
     if (std::isnan(v) || std::abs(v) <= Largest)
         return static_cast<Single>(v);
     return v > 0 ? std::numeric_limits<Single>::infinity() : -std::numeric_limits<Single>::infinity();
+}
+
+QList<QKeySequence> keySequences(std::span<const std::string_view> keys)
+{
+    QList<QKeySequence> sequences;
+    for (std::string_view key : keys)
+        sequences.append(QKeySequence(QString::fromUtf8(key.data(), static_cast<qsizetype>(key.size())),
+                                      QKeySequence::PortableText));
+    return sequences;
+}
+
+// Window context: the keys work whatever control of the main window has the
+// focus, and a shortcut takes the key before that control sees it.
+QShortcut* windowShortcut(QWidget* window, std::span<const std::string_view> keys)
+{
+    auto* shortcut = new QShortcut(window);
+    shortcut->setKeys(keySequences(keys));
+    shortcut->setContext(Qt::WindowShortcut);
+    return shortcut;
 }
 
 QWidget* childNamed(QWidget* window, const QString& name)
@@ -76,6 +102,7 @@ Front::Front(vrex::Services services)
         });
     };
     bindControls();
+    wireKeys();
 }
 
 Front::~Front() = default;
@@ -106,6 +133,27 @@ void Front::bindControls()
             connect(bound.button, &QAbstractButton::clicked, this,
                     [this, handler] { run([&] { handler(*editor_); }); });
     }
+}
+
+void Front::wireKeys()
+{
+    for (const ButtonKeys& b : mainWindowButtonKeys()) {
+        const auto name = QString::fromUtf8(b.control.data(), static_cast<qsizetype>(b.control.size()));
+        auto* button = qobject_cast<QAbstractButton*>(childNamed(mainWindow_, name));
+        // As with the control table: a key without its button is a fault, not a dead key.
+        if (!button)
+            throw std::logic_error("the main window has no button " + std::string(b.control) + " for its key");
+        button->setToolTip(QString::fromUtf8(b.toolTip.data(), static_cast<qsizetype>(b.toolTip.size())));
+        QShortcut* shortcut = windowShortcut(mainWindow_, b.keys);
+        // A held key is one click, as a held mouse button is.
+        shortcut->setAutoRepeat(false);
+        // click() does nothing while the button is disabled.
+        connect(shortcut, &QShortcut::activated, button, &QAbstractButton::click);
+    }
+    connect(windowShortcut(mainWindow_, undoKeys()), &QShortcut::activated, this,
+            [this] { run([this] { UndoPressed(*editor_); }); });
+    connect(windowShortcut(mainWindow_, redoKeys()), &QShortcut::activated, this,
+            [this] { run([this] { RedoPressed(*editor_); }); });
 }
 
 void Front::mirror()

@@ -55,6 +55,7 @@ private:
     template <typename Handler>
     void run(Handler&& handler);
     void bindControls();
+    void wireKeys();
     void mirror();
     void showWindow(const std::string& name);
     void end();

@@ -3,6 +3,7 @@
 #include "model/line_edit.h"
 #include "shell/limit_messages.h"
 #include "shell/mouse_input.h"
+#include "shell/undo_commands.h"
 #include "state/editor.h"
 
 namespace vrex {
@@ -21,6 +22,8 @@ void setButton(ButtonState& button, bool enabled, const char* caption)
 
 void ResetCommandState(Editor& editor)
 {
+    // A finished line or a drag cut short is one change; a cancelled line left nothing to keep.
+    closeChange(editor);
     ModeFlags& m = editor.modes;
     ClearResultFlags(editor);
     m.ReadyForCommand = true;
@@ -118,6 +121,7 @@ void Button1Pressed(Editor& editor)
     if (!editor.modes.ReadyForCommand)
         return;
     editor.modes.ReadyForCommand = false;
+    openChange(editor);
     BeginAddingLine(editor);
     if (NewLine(editor) == NewLineOutcome::TableFull) {
         ResetCommandState(editor);
@@ -154,6 +158,7 @@ void Button4Pressed(Editor& editor)
 {
     if (!editor.modes.EditOrDeletePending)
         return;
+    openChange(editor); // closed by the command reset below
     DeleteSelectedLine(editor);
     RedrawAfterClick(editor); // still with the selecting flags set
     FinishDeletingLine(editor);

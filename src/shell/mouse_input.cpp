@@ -6,7 +6,10 @@
 #include "plotting/scene.h"
 #include "plotting/zoom_box.h"
 #include "shell/limit_messages.h"
+#include "shell/undo_commands.h"
 #include "state/editor.h"
+
+#include <utility>
 
 namespace vrex {
 
@@ -60,7 +63,9 @@ void CAD8pic_mousedown(Editor& editor, Integer Botton8iint, Integer /*shift8iint
         return;
     editor.controls.ConcludingInfo = "       down   wasMove";
     mouse.MouseState = StateDown;
+    ClickChange change = beforeClick(editor);
     DispatchCanvasClick(editor);
+    afterClick(editor, std::move(change));
 }
 
 void CAD8pic_mouseup(Editor& editor, Integer /*Botton8iint*/, Integer /*shift8iint*/, Single MouseX8isng,

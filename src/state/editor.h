@@ -12,6 +12,7 @@
 #include "state/point_edit_state.h"
 #include "state/polyline_store.h"
 #include "state/services.h"
+#include "state/undo_history.h"
 #include "state/view_state.h"
 #include "state/zoom_state.h"
 
@@ -38,6 +39,7 @@ struct Editor {
     DrawingState drawing;
     ZoomState zoom;
     ControlState controls;
+    UndoHistory history;
 
     Canvas* canvas = nullptr;
     Services services;

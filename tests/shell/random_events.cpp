@@ -26,6 +26,8 @@ const char* controlName(Control c)
     case Control::Cancel: return "Cancel";
     case Control::ZoomIn: return "ZoomIn";
     case Control::WriteAndEnd: return "WriteAndEnd";
+    case Control::Undo: return "Undo";
+    case Control::Redo: return "Redo";
     }
     return "?";
 }
@@ -43,6 +45,7 @@ const char* gestureName(Gesture g)
     case Gesture::Click: return "click";
     case Gesture::ClickEnabled: return "clickEnabled";
     case Gesture::Clock: return "clock";
+    case Gesture::Key: return "key";
     }
     return "?";
 }
@@ -62,6 +65,7 @@ std::ostream& operator<<(std::ostream& os, const Event& e)
     case Gesture::Click: return os << " " << controlName(e.control);
     case Gesture::ClickEnabled: return os << " #" << e.pick;
     case Gesture::Clock: return os << " " << (e.centis >= 0 ? "+" : "") << e.centis / 100.0 << "s";
+    case Gesture::Key: return os << " #" << e.pick;
     default: break;
     }
     if (e.gesture == Gesture::DrawLine && e.repeat != 1)
@@ -130,7 +134,7 @@ Gen<int> heldButtons()
     return gen::weightedElement<int>({{10, 0}, {3, 1}, {2, 2}, {1, 4}, {1, 3}, {1, 5}, {1, 6}, {1, 7}});
 }
 
-Gen<Event> pointerGesture(Gesture gesture, Gen<int> buttons)
+Gen<Event> pointerGesture(Gesture gesture, const Gen<int>& buttons)
 {
     const auto make = [gesture](Anchor anchor) {
         return [gesture, anchor](const std::tuple<int, int, double, double>& t) {
@@ -193,7 +197,9 @@ Gen<Event> anyEvent()
                                                                  {2, Control::Button4},
                                                                  {2, Control::Cancel},
                                                                  {1, Control::ZoomIn},
-                                                                 {1, Control::WriteAndEnd}}),
+                                                                 {1, Control::WriteAndEnd},
+                                                                 {2, Control::Undo},
+                                                                 {1, Control::Redo}}),
                                   [](Control c) {
                                       Event e;
                                       e.gesture = Gesture::Click;
@@ -219,6 +225,12 @@ Gen<Event> anyEvent()
                      e.centis = centis;
                      return e;
                  });
+    const auto key = gen::map(gen::inRange(0, 100), [](int pick) {
+        Event e;
+        e.gesture = Gesture::Key;
+        e.pick = pick;
+        return e;
+    });
     return gen::weightedOneOf<Event>({
         {22, pointerGesture(Gesture::CanvasMove, heldButtons())},
         {8, pointerGesture(Gesture::CanvasDown, pressedButtons())},
@@ -231,6 +243,7 @@ Gen<Event> anyEvent()
         {8, clickOn},
         {12, clickEnabled},
         {12, clock},
+        {6, key},
     });
 }
 

@@ -13,12 +13,12 @@ namespace vrex::testing {
 
 // What the core receives: one handler call, or a move of the clock.
 enum class Kind { CanvasMove, CanvasDown, CanvasUp, FormMove, Click, Clock };
-enum class Control { Button1, Button2, Button3, Button4, Cancel, ZoomIn, WriteAndEnd };
+enum class Control { Button1, Button2, Button3, Button4, Cancel, ZoomIn, WriteAndEnd, Undo, Redo };
 
 // What the generator makes. A tap is a press and a release at one place;
 // taps are a run of them, as when digitising; a drawn line is "Add a new
 // line", taps, "Done adding Line".
-enum class Gesture { CanvasMove, CanvasDown, CanvasUp, FormMove, Tap, Taps, DrawLine, Click, ClickEnabled, Clock };
+enum class Gesture { CanvasMove, CanvasDown, CanvasUp, FormMove, Tap, Taps, DrawLine, Click, ClickEnabled, Clock, Key };
 
 // Where a pointer gesture lands. The vertex, segment and line-box anchors are
 // resolved against the drawing as it stands when the gesture comes, so that a

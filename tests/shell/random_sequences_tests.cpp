@@ -18,7 +18,9 @@
 #include "shell/limit_messages.h"
 #include "shell/mouse_input.h"
 #include "shell/startup.h"
+#include "shell/undo_commands.h"
 #include "state/editor.h"
+#include "windows/key_bindings.h"
 
 #include <gtest/gtest.h>
 #include <rapidcheck.h>
@@ -58,6 +60,8 @@ struct Reached {
     long vertexLimit = 0;
     long poolFull = 0;
     long lineLimit = 0;
+    long undone = 0;
+    long redone = 0;
 
     void add(const Reached& r)
     {
@@ -73,6 +77,8 @@ struct Reached {
         vertexLimit += r.vertexLimit;
         poolFull += r.poolFull;
         lineLimit += r.lineLimit;
+        undone += r.undone;
+        redone += r.redone;
     }
 };
 
@@ -82,7 +88,7 @@ std::ostream& operator<<(std::ostream& os, const Reached& r)
               << ", vertex moved " << r.vertexMoved << ", inserted " << r.vertexInserted << ", vertex deleted "
               << r.vertexDeleted << ", line deleted " << r.lineDeleted << ", zoom applied " << r.zoomApplied
               << ", write refused " << r.writeRefused << ", 20 vertices " << r.vertexLimit << ", pool full "
-              << r.poolFull << ", 43 lines " << r.lineLimit;
+              << r.poolFull << ", 43 lines " << r.lineLimit << ", undone " << r.undone << ", redone " << r.redone;
 }
 
 // Vertices in drawing order, each with whether the next one is on the same
@@ -130,6 +136,37 @@ int namedDragSlot(const Editor& e)
         d.DragPoint > s.CadLines[d.DragLine].PointCount)
         return 0;
     return s.CadLines[d.DragLine].PointIds[d.DragPoint];
+}
+
+// The control each key of the main window clicks, one entry per key; Undo
+// and Redo stand for their commands.
+std::vector<Control> keyedControls()
+{
+    const auto controlNamed = [](std::string_view name) {
+        const std::pair<std::string_view, Control> names[] = {
+            {"Button1_NewRenameLeft_8cbn", Control::Button1},
+            {"Button2_SelectAssignUnassignYes_8cbn", Control::Button2},
+            {"Button3_EditDone_8cbn", Control::Button3},
+            {"Button4_DeleteRightNo_8cbn", Control::Button4},
+            {"Button_Cancel8cbn", Control::Cancel},
+        };
+        for (const auto& [n, c] : names) {
+            if (n == name)
+                return c;
+        }
+        throw std::logic_error("a key for an unknown control");
+    };
+    std::vector<Control> out;
+    for (const ButtonKeys& b : mainWindowButtonKeys())
+        out.insert(out.end(), b.keys.size(), controlNamed(b.control));
+    out.insert(out.end(), undoKeys().size(), Control::Undo);
+    out.insert(out.end(), redoKeys().size(), Control::Redo);
+    return out;
+}
+
+bool isHistoryStep(const Step& s)
+{
+    return s.kind == Kind::Click && (s.control == Control::Undo || s.control == Control::Redo);
 }
 
 // A started editor on a recording canvas, with a clock the steps move and a
@@ -187,6 +224,11 @@ public:
         case Gesture::Clock: {
             const long long change = std::max<long long>(e.centis, -centis_); // the clock stops at midnight
             return {advance(static_cast<double>(change) / 100.0)};
+        }
+        case Gesture::Key: {
+            // A key is a click on its button, which a disabled button ignores.
+            static const std::vector<Control> keys = keyedControls();
+            return {click(keys[static_cast<std::size_t>(e.pick) % keys.size()])};
         }
         default: break;
         }
@@ -271,9 +313,11 @@ public:
 
         // Only the vertex picked up moves, only while it is dragged, and only
         // to the pointer. Slots never move between vertices, so a slot names
-        // one vertex for as long as it stays in the drawing.
+        // one vertex for as long as it stays in the drawing. Undo and Redo
+        // put vertices back where they were; the properties below pin them.
+        const bool historyStep = isHistoryStep(s);
         const SlotPositions positions = slotPositions(editor.store);
-        for (int slot = 1; slot <= MaxPoolPoints; ++slot) {
+        for (int slot = 1; slot <= MaxPoolPoints && !historyStep; ++slot) {
             const auto& was = positionsBefore[static_cast<std::size_t>(slot)];
             const auto& now = positions[static_cast<std::size_t>(slot)];
             if (!was || !now || (was->X == now->X && was->Y == now->Y))
@@ -305,6 +349,10 @@ public:
         const ModeFlags& m = editor.modes;
         const std::string& prompt = editor.controls.UserMustSee;
         const int vertices = totalVertices(editor.store);
+        reached_.undone |= historyStep && editor.controls.ConcludingInfo == UndoneMessage;
+        reached_.redone |= historyStep && editor.controls.ConcludingInfo == RedoneMessage;
+        if (historyStep)
+            return {};
         reached_.pointEditing |= m.PointEditing;
         reached_.dragging |= m.DraggingPoint;
         reached_.vertexInserted |= s.kind == Kind::CanvasDown && !addingBefore && vertices > verticesBefore;
@@ -340,6 +388,8 @@ private:
         case Control::Cancel: CancelPressed(editor); break;
         case Control::ZoomIn: zoomInBox_8cbn_Click(editor); break;
         case Control::WriteAndEnd: End8cbn_Click(editor); break;
+        case Control::Undo: UndoPressed(editor); break;
+        case Control::Redo: RedoPressed(editor); break;
         }
     }
 
@@ -424,22 +474,63 @@ private:
     Reached reached_;
 };
 
-void runSequence(const std::vector<Event>& events, bool honourDisabled, Reached* reached)
+// Changes undone and redone at once, by what they did to the line count.
+struct ChangesChecked {
+    long linesAdded = 0;
+    long linesRemoved = 0;
+    long linesKept = 0;
+};
+
+// With changes given, each change a step completes is undone at once, then
+// redone, so that the sequence carries on with the drawing it made.
+void runSequence(const std::vector<Event>& events, bool honourDisabled, Reached* reached,
+                 ChangesChecked* changes = nullptr)
 {
     Session session;
     std::vector<Step> delivered;
+    const auto fail = [&](const std::string& problem) {
+        std::ostringstream os;
+        os << problem << "\nafter the steps:\n" << listSteps(delivered);
+        RC_FAIL(os.str());
+    };
+    const auto deliver = [&](const Step& step) {
+        delivered.push_back(step);
+        if (const std::string problem = session.deliver(step); !problem.empty())
+            fail(problem);
+    };
+    // The export text stands for the drawing: every line and vertex, in order.
+    const auto drawing = [&] { return buildCadExportText(session.editor.store); };
+    // The drawing when no change was under way: no line being added, no drag.
+    std::string settled = drawing();
     for (const Event& e : events) {
         for (const Step& step : session.resolve(e)) {
             // A disabled button ignores its click.
             if (honourDisabled && step.kind == Kind::Click && !session.enabled(step.control))
                 continue;
-            delivered.push_back(step);
-            const std::string problem = session.deliver(step);
-            if (!problem.empty()) {
-                std::ostringstream os;
-                os << problem << "\nafter the steps:\n" << listSteps(delivered);
-                RC_FAIL(os.str());
+            const bool draggingBefore = session.editor.modes.DraggingPoint;
+            const std::string drawingBefore = changes ? drawing() : std::string();
+            deliver(step);
+            if (!changes || session.editor.modes.AddingLine || session.editor.modes.DraggingPoint)
+                continue;
+            // "Delete this Line" during a drag (offered again by "Select this
+            // Line") completes two changes: the drag cut short, then the delete.
+            if (draggingBefore && step.kind == Kind::Click && step.control == Control::Button4)
+                settled = drawingBefore;
+            const std::string now = drawing();
+            if (!isHistoryStep(step) && now != settled) {
+                const int linesAfter = session.editor.store.CadLineCount;
+                deliver(click(Control::Undo));
+                if (drawing() != settled)
+                    fail("Undo right after a change did not give back the drawing before it");
+                const int linesBefore = session.editor.store.CadLineCount;
+                deliver(click(Control::Redo));
+                if (drawing() != now)
+                    fail("Redo right after an Undo did not give back the drawing before the Undo");
+                (linesAfter > linesBefore   ? changes->linesAdded
+                 : linesAfter < linesBefore ? changes->linesRemoved
+                                            : changes->linesKept)++;
             }
+            settled = drawing();
         }
     }
     if (reached)
@@ -475,6 +566,8 @@ TEST(RandomSequences, TwoThousandSequencesKeepTheStoreSoundAndTheExportTrue)
     EXPECT_GT(reached.vertexInserted, 0);
     EXPECT_GT(reached.vertexDeleted, 0);
     EXPECT_GT(reached.lineDeleted, 0);
+    EXPECT_GT(reached.undone, 0);
+    EXPECT_GT(reached.redone, 0);
 }
 
 // A disabled button normally swallows its click; the core must stay sound
@@ -482,6 +575,33 @@ TEST(RandomSequences, TwoThousandSequencesKeepTheStoreSoundAndTheExportTrue)
 RC_GTEST_PROP(RandomSequences, HandlersCalledWhileDisabledKeepTheStoreSound, ())
 {
     runSequence(*eventSequence(), false, nullptr);
+}
+
+// Every change a step completes (a finished line, a deleted line, a drop, a
+// right-click delete, a drag cut short) is undone at once and redone: Undo
+// gives back the drawing before the change, Redo the drawing before the Undo.
+TEST(RandomSequences, UndoAndRedoRightAfterEachChangeGiveBackTheDrawingsBeforeThem)
+{
+    rc::detail::TestParams params = rc::detail::configuration().testParams;
+    // Edits of vertices are the rarest changes: enough runs that they come up.
+    params.maxSuccess = std::max(params.maxSuccess, 400);
+    params.maxSize = MaxEvents;
+    rc::detail::TestMetadata metadata;
+    metadata.id = "RandomSequences/UndoAndRedoRightAfterEachChangeGiveBackTheDrawingsBeforeThem";
+    metadata.description = "event sequences, each change undone and redone at once";
+
+    ChangesChecked changes;
+    const auto result = rc::detail::checkTestable(
+        [&changes] { runSequence(*eventSequence(), true, nullptr, &changes); }, metadata, params);
+
+    std::ostringstream message;
+    rc::detail::printResultMessage(result, message);
+    ASSERT_TRUE(result.is<rc::detail::SuccessResult>()) << message.str();
+    std::cout << "changes undone and redone: " << changes.linesAdded << " adding a line, " << changes.linesRemoved
+              << " removing one, " << changes.linesKept << " keeping the lines\n";
+    EXPECT_GT(changes.linesAdded, 0);
+    EXPECT_GT(changes.linesRemoved, 0);
+    EXPECT_GT(changes.linesKept, 0);
 }
 
 // ------------------------------------------------------ regression cases
