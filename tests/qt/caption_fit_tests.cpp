@@ -4,6 +4,8 @@
 // button's indicator, spacing and caption side by side. Captions the program
 // gives the main window later are walked through the real widgets too.
 
+#include "started_front.h"
+
 #include "qt/front.h"
 #include "qt/wrapping_push_button.h"
 
@@ -104,27 +106,7 @@ QStringList cutCaptions(QWidget* window)
     return cuts;
 }
 
-class CaptionFit : public ::testing::Test {
-protected:
-    CaptionFit()
-    {
-        Services services;
-        services.timeOfDay = [] { return 36000.0; };
-        front = std::make_unique<Front>(std::move(services));
-        front->start();
-        QApplication::processEvents();
-    }
-
-    void click(const char* control) { QTest::mouseClick(front->findControl(control), Qt::LeftButton); }
-
-    void tapCanvas(int x, int y)
-    {
-        const QPoint at = QPoint(x, y) + front->canvas().drawingArea().topLeft();
-        QTest::mouseClick(&front->canvas(), Qt::LeftButton, Qt::NoModifier, at);
-    }
-
-    std::unique_ptr<Front> front;
-};
+class CaptionFit : public ::testing::Test, protected testing::StartedFront {};
 
 TEST_F(CaptionFit, EveryCaptionOfTheShownWindowsShowsWholeAtStartUp)
 {

@@ -1,6 +1,8 @@
 // The core's one table of controls on the real windows: every row finds its
 // widget, shows its part of the control state and runs its click handler.
 
+#include "started_front.h"
+
 #include "export/cad_export.h"
 #include "qt/bound_control.h"
 #include "qt/front.h"
@@ -22,25 +24,8 @@ namespace {
 std::string nameOf(const ControlBinding& row) { return std::string(row.window) + "/" + std::string(row.control); }
 
 // A started front whose drawing can be brought to a state by real clicks.
-struct StartedFront {
-    StartedFront()
-    {
-        front = std::make_unique<Front>(Services{});
-        front->onEnd = [this] { ++ends; };
-        front->start();
-        QApplication::processEvents();
-    }
-
-    void click(const char* control) { QTest::mouseClick(front->findControl(control), Qt::LeftButton); }
-    void tapCanvas(int x, int y)
-    {
-        const QPoint at = QPoint(x, y) + front->canvas().drawingArea().topLeft();
-        QTest::mouseClick(&front->canvas(), Qt::LeftButton, Qt::NoModifier, at);
-    }
+struct StartedFront : testing::StartedFront {
     QAbstractButton* buttonOf(const ControlBinding& row) { return bindControl(front->window(row.window), row).button; }
-
-    std::unique_ptr<Front> front;
-    int ends = 0;
 };
 
 TEST(ControlTable, AWindowLackingARowsControlIsAFault)

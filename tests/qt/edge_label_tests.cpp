@@ -1,6 +1,8 @@
 // The edge labels never cut their numbers: at start-up and after zooms, on
 // the real main window, and where the window's edge stops a label.
 
+#include "started_front.h"
+
 #include "qt/edge_label.h"
 #include "qt/form_builder.h"
 #include "qt/front.h"
@@ -74,17 +76,8 @@ void expectKeptSide(const QLabel& label, Kept kept)
         EXPECT_EQ(label.geometry().right(), home.right()) << label.objectName().toStdString();
 }
 
-class EdgeLabelsOnTheMainWindow : public ::testing::Test {
+class EdgeLabelsOnTheMainWindow : public ::testing::Test, protected testing::StartedFront {
 protected:
-    EdgeLabelsOnTheMainWindow()
-    {
-        Services services;
-        services.timeOfDay = [] { return 36000.0; };
-        front = std::make_unique<Front>(std::move(services));
-        front->start();
-        QApplication::processEvents();
-    }
-
     QLabel& label(const char* name) { return *qobject_cast<QLabel*>(front->findControl(name)); }
 
     void zoomAt(int x, int y)
@@ -104,8 +97,6 @@ protected:
             expectKeptSide(shown, e.kept);
         }
     }
-
-    std::unique_ptr<Front> front;
 };
 
 TEST_F(EdgeLabelsOnTheMainWindow, ShowTheirWholeNumbersAtStartUpAndAfterEachZoom)

@@ -1,6 +1,8 @@
 // The Qt front on real widgets: start-up shows the windows, events reach the
 // core, the core's captions reach the widgets.
 
+#include "started_front.h"
+
 #include "qt/front.h"
 #include "qt/screen_fit.h"
 
@@ -19,40 +21,7 @@
 namespace vrex::qt {
 namespace {
 
-class QtFront : public ::testing::Test {
-protected:
-    QtFront()
-    {
-        Services services;
-        services.timeOfDay = [this] { return clock; };
-        front = std::make_unique<Front>(std::move(services));
-        front->onEnd = [this] { ++ends; };
-        front->start();
-        QApplication::processEvents();
-    }
-
-    QString text(const char* control) const
-    {
-        QWidget* w = front->findControl(control);
-        if (auto* b = qobject_cast<QAbstractButton*>(w))
-            return b->text();
-        if (auto* l = qobject_cast<QLabel*>(w))
-            return l->text();
-        return "(missing)";
-    }
-
-    void click(const char* control) { QTest::mouseClick(front->findControl(control), Qt::LeftButton); }
-
-    void tapCanvas(int x, int y)
-    {
-        const QPoint at = QPoint(x, y) + front->canvas().drawingArea().topLeft();
-        QTest::mouseClick(&front->canvas(), Qt::LeftButton, Qt::NoModifier, at);
-    }
-
-    double clock = 36000;
-    int ends = 0;
-    std::unique_ptr<Front> front;
-};
+class QtFront : public ::testing::Test, protected testing::StartedFront {};
 
 TEST_F(QtFront, StartUpShowsThePanelsThenTheMainWindowInFront)
 {

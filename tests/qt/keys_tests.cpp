@@ -1,6 +1,8 @@
 // The main window's keys on real widgets: each clicks its button once,
 // whatever control has the focus, and only while the button is enabled.
 
+#include "started_front.h"
+
 #include "qt/front.h"
 
 #include <QAbstractButton>
@@ -14,27 +16,11 @@
 namespace vrex::qt {
 namespace {
 
-class Keys : public ::testing::Test {
+class Keys : public ::testing::Test, protected testing::StartedFront {
 protected:
-    Keys()
-    {
-        Services services;
-        services.timeOfDay = [this] { return clock; };
-        front = std::make_unique<Front>(std::move(services));
-        front->start();
-        QApplication::processEvents();
-        main = front->window("CAD8frm");
-    }
-
     QAbstractButton* button(const char* name) const { return qobject_cast<QAbstractButton*>(front->findControl(name)); }
 
     QString status() const { return qobject_cast<QLabel*>(front->findControl("ConcludingInfoToUser8lbl"))->text(); }
-
-    void tapCanvas(int x, int y)
-    {
-        const QPoint at = QPoint(x, y) + front->canvas().drawingArea().topLeft();
-        QTest::mouseClick(&front->canvas(), Qt::LeftButton, Qt::NoModifier, at);
-    }
 
     // Types on whatever has the focus, as a user does.
     void type(const QKeySequence& keys)
@@ -57,9 +43,7 @@ protected:
         ASSERT_TRUE(front->editor().modes.EditOrDeletePending);
     }
 
-    double clock = 36000;
-    std::unique_ptr<Front> front;
-    QWidget* main = nullptr;
+    QWidget* main = front->window("CAD8frm");
 };
 
 // In edit-or-delete, button 3 starts point editing; a second click would end
