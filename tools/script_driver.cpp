@@ -168,7 +168,7 @@ private:
     // As a user types: to whatever control of the main window has the focus.
     void typeOnMainWindow(const QKeySequence& keys)
     {
-        QWidget* main = front_->window("CAD8frm");
+        QWidget* main = front_->window(vrex::MainWindowName);
         if (QApplication::activeWindow() != main) {
             main->activateWindow();
             QApplication::processEvents();

@@ -23,7 +23,11 @@ NewLineOutcome NewLine(Editor& editor)
 
 AppendOutcome AppendPoint(Editor& editor)
 {
-    PolylineStore& store = editor.store;
+    return AppendVertex(editor.store, editor.mouse.MouseX, editor.mouse.MouseY);
+}
+
+AppendOutcome AppendVertex(PolylineStore& store, Integer x, Integer y)
+{
     if (store.CadLineCount < 1)
         return AppendOutcome::NoOpenLine;
     CadLine& line = store.CadLines[store.CadLineCount];
@@ -35,8 +39,8 @@ AppendOutcome AppendPoint(Editor& editor)
     line.PointCount = addInteger(line.PointCount, 1);
     line.PointIds[line.PointCount] = slot;
     CadPoint& point = store.CadPoints[slot];
-    point.X = editor.mouse.MouseX;
-    point.Y = editor.mouse.MouseY;
+    point.X = x;
+    point.Y = y;
     point.InUse = true;
     return AppendOutcome::Appended;
 }

@@ -1,9 +1,12 @@
 #pragma once
 // Opening, growing and removing lines. None of these redraws.
 
+#include "state/numbers.h"
+
 namespace vrex {
 
 struct Editor;
+struct PolylineStore;
 
 enum class NewLineOutcome {
     Opened,
@@ -24,6 +27,9 @@ enum class AppendOutcome {
 // Appends (MouseX, MouseY) to the line being digitised, within the 20-vertex
 // and 55-vertex limits; a refused vertex changes nothing.
 AppendOutcome AppendPoint(Editor& editor);
+// The same for a vertex at (x, y): the last line of the table is the one
+// being digitised.
+AppendOutcome AppendVertex(PolylineStore& store, Integer x, Integer y);
 // Removes SelectedLine, frees its slots and closes the gap.
 void DeleteSelectedLine(Editor& editor);
 // Discards the line being digitised.

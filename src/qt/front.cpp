@@ -22,6 +22,7 @@
 #include <QWindow>
 
 #include <cmath>
+#include <limits>
 #include <stdexcept>
 #include <string>
 
@@ -40,8 +41,7 @@ bool roundable(QPointF at)
 // even reach the conversion.
 Single toSingle(double v)
 {
-    constexpr double Largest = 3.0e38;
-    if (std::isnan(v) || std::abs(v) <= Largest)
+    if (std::isnan(v) || std::abs(v) <= std::numeric_limits<Single>::max())
         return static_cast<Single>(v);
     return v > 0 ? std::numeric_limits<Single>::infinity() : -std::numeric_limits<Single>::infinity();
 }
@@ -138,11 +138,7 @@ void Front::bindControls()
 void Front::wireKeys()
 {
     for (const ButtonKeys& b : mainWindowButtonKeys()) {
-        const auto name = QString::fromUtf8(b.control.data(), static_cast<qsizetype>(b.control.size()));
-        auto* button = qobject_cast<QAbstractButton*>(childNamed(mainWindow_, name));
-        // As with the control table: a key without its button is a fault, not a dead key.
-        if (!button)
-            throw std::logic_error("the main window has no button " + std::string(b.control) + " for its key");
+        QAbstractButton* button = boundButton(b.control);
         button->setToolTip(QString::fromUtf8(b.toolTip.data(), static_cast<qsizetype>(b.toolTip.size())));
         QShortcut* shortcut = windowShortcut(mainWindow_, b.keys);
         // A held key is one click, as a held mouse button is.
@@ -156,32 +152,38 @@ void Front::wireKeys()
             [this] { run([this] { RedoPressed(*editor_); }); });
 }
 
+// A key's button is a row of the control table, bound already; a key whose
+// button is not there is a fault, as a row's missing widget is.
+QAbstractButton* Front::boundButton(std::string_view control) const
+{
+    for (const BoundControl& b : bound_)
+        if (b.row->control == control && b.button)
+            return b.button;
+    throw std::logic_error("no button " + std::string(control) + " in the control table for its key");
+}
+
 void Front::mirror()
 {
     const ControlState& now = editor_->controls;
     for (const BoundControl& b : bound_) {
-        if (!b.row->button)
-            continue;
-        const ButtonState& state = now.*(b.row->button);
-        ButtonState& shown = shownState_.*(b.row->button);
-        if (state == shown)
-            continue;
-        if (state.Caption != shown.Caption)
-            b.button->setText(QString::fromStdString(state.Caption));
-        if (state.Enabled != shown.Enabled)
-            b.button->setEnabled(state.Enabled);
-        shown = state;
-    }
-    for (const BoundControl& b : bound_) {
-        if (!b.row->text)
-            continue;
-        const std::string& text = now.*(b.row->text);
-        std::string& shown = shownState_.*(b.row->text);
-        if (text == shown)
-            continue;
-        b.label->setText(QString::fromStdString(text));
-        fitEdgeLabel(*b.label);
-        shown = text;
+        if (b.row->button) {
+            const ButtonState& state = now.*(b.row->button);
+            ButtonState& shown = shownState_.*(b.row->button);
+            if (state.Caption != shown.Caption)
+                b.button->setText(QString::fromStdString(state.Caption));
+            if (state.Enabled != shown.Enabled)
+                b.button->setEnabled(state.Enabled);
+            shown = state;
+        }
+        if (b.row->text) {
+            const std::string& text = now.*(b.row->text);
+            std::string& shown = shownState_.*(b.row->text);
+            if (text != shown) {
+                b.label->setText(QString::fromStdString(text));
+                fitEdgeLabel(*b.label);
+                shown = text;
+            }
+        }
     }
 }
 

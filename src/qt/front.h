@@ -56,6 +56,7 @@ private:
     void run(Handler&& handler);
     void bindControls();
     void wireKeys();
+    QAbstractButton* boundButton(std::string_view control) const;
     void mirror();
     void showWindow(const std::string& name);
     void end();

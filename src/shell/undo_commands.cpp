@@ -42,18 +42,12 @@ bool putBackVertex(Editor& editor)
     const std::optional<CadPoint> vertex = editor.history.popUndoneVertex();
     if (!vertex)
         return false;
-    PolylineStore& store = editor.store;
-    Integer slot = 0;
     // A vertex taken back freed its slot and no append came since, so both
     // limits have room; should they not, the vertex waits.
-    if (line->PointCount >= MaxLinePoints || !AllocatePoint(store, slot)) {
+    if (AppendVertex(editor.store, vertex->X, vertex->Y) != AppendOutcome::Appended) {
         editor.history.pushUndoneVertex(*vertex);
         return false;
     }
-    line->PointCount = addInteger(line->PointCount, 1);
-    line->PointIds[line->PointCount] = slot;
-    store.CadPoints[slot].X = vertex->X;
-    store.CadPoints[slot].Y = vertex->Y;
     return true;
 }
 
@@ -63,6 +57,17 @@ void endAnyDrag(Editor& editor)
     editor.modes.DraggingPoint = false;
     editor.modes.PointEditing = true;
     editor.pointEdit = {};
+}
+
+// Undo or Redo while a line is being added: one vertex taken back or put back.
+void stepVertex(Editor& editor, bool (*step)(Editor&), const char* done, const char* nothing)
+{
+    if (!step(editor)) {
+        editor.controls.ConcludingInfo = nothing;
+        return;
+    }
+    editor.controls.ConcludingInfo = done;
+    RedrawAfterClick(editor);
 }
 
 void finishStep(Editor& editor, bool pointEditing, const char* message)
@@ -82,12 +87,7 @@ void UndoPressed(Editor& editor)
     ModeFlags& m = editor.modes;
     UndoHistory& history = editor.history;
     if (m.AddingLine) {
-        if (!takeBackLastVertex(editor)) {
-            editor.controls.ConcludingInfo = NothingToUndoMessage;
-            return;
-        }
-        editor.controls.ConcludingInfo = UndoneMessage;
-        RedrawAfterClick(editor);
+        stepVertex(editor, &takeBackLastVertex, UndoneMessage, NothingToUndoMessage);
         return;
     }
     const bool pointEditing = m.PointEditing || m.DraggingPoint;
@@ -106,12 +106,7 @@ void RedoPressed(Editor& editor)
 {
     ModeFlags& m = editor.modes;
     if (m.AddingLine) {
-        if (!putBackVertex(editor)) {
-            editor.controls.ConcludingInfo = NothingToRedoMessage;
-            return;
-        }
-        editor.controls.ConcludingInfo = RedoneMessage;
-        RedrawAfterClick(editor);
+        stepVertex(editor, &putBackVertex, RedoneMessage, NothingToRedoMessage);
         return;
     }
     // The pick forgot what could be redone, so a drag goes on untouched.

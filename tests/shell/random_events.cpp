@@ -187,6 +187,17 @@ Gen<Event> drawnLines()
     });
 }
 
+// A gesture that picks one of what there is when it comes, modulo their number.
+Gen<Event> picking(Gesture gesture, int picks)
+{
+    return gen::map(gen::inRange(0, picks), [gesture](int pick) {
+        Event e;
+        e.gesture = gesture;
+        e.pick = pick;
+        return e;
+    });
+}
+
 } // namespace
 
 Gen<Event> anyEvent()
@@ -208,12 +219,7 @@ Gen<Event> anyEvent()
                                   });
     // Without these the workflow seldom gets past choosing a line: most
     // clicks would meet disabled buttons or lose the race to a canvas press.
-    const auto clickEnabled = gen::map(gen::inRange(0, 4), [](int pick) {
-        Event e;
-        e.gesture = Gesture::ClickEnabled;
-        e.pick = pick;
-        return e;
-    });
+    const auto clickEnabled = picking(Gesture::ClickEnabled, 4);
     // Hundredths of a second: mostly 0 to 0.3 forward, now and then back a
     // little, or back by hours (past midnight).
     const auto clock =
@@ -225,12 +231,7 @@ Gen<Event> anyEvent()
                      e.centis = centis;
                      return e;
                  });
-    const auto key = gen::map(gen::inRange(0, 100), [](int pick) {
-        Event e;
-        e.gesture = Gesture::Key;
-        e.pick = pick;
-        return e;
-    });
+    const auto key = picking(Gesture::Key, 100);
     return gen::weightedOneOf<Event>({
         {22, pointerGesture(Gesture::CanvasMove, heldButtons())},
         {8, pointerGesture(Gesture::CanvasDown, pressedButtons())},
